@@ -1,0 +1,16 @@
+#include "CoulombKA.h"
+
+#include <cmath>
+
+// KA = cos^2(phi - theta) / (cos^2 theta * cos(theta + delta) * (1 + r)^2)
+// r  = sqrt(sin(phi + delta) * sin s / (cos(theta + delta) * cos(theta - alpha))),
+// s  = phi - alpha, or 0 when the slope reaches the friction angle.
+double CoulombKA(double phi, double theta, double delta, double alpha) {
+    double s = phi - alpha > 0 ? phi - alpha : 0.0;
+    double r = std::sqrt(std::sin(phi + delta) * std::sin(s) /
+                         (std::cos(theta + delta) * std::cos(theta - alpha)));
+    double cpt = std::cos(phi - theta);
+    double ct = std::cos(theta);
+    double onePlusR = 1 + r;
+    return cpt * cpt / (ct * ct * std::cos(theta + delta) * (onePlusR * onePlusR));
+}

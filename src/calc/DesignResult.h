@@ -1,0 +1,92 @@
+// Every value of one case's design calculation, one double per printed quantity, named
+// after the symbol the calculation sheet prints. Forces in kN, moments in kN*m, lengths in m,
+// pressures in kN/m^2, stresses of the members in N/mm^2; all per metre run of wall.
+#pragma once
+
+// Design of one reinforced-concrete member (stem, toe slab or heel slab) at its root.
+struct CMemberResult {
+    double M = 0;    // design bending moment (signed)
+    double Q = 0;    // shear force (signed)
+    double D = 0;    // section thickness
+    double d = 0;    // effective depth
+    double j = 0;    // lever arm of the internal forces
+    double a = 0;    // area of one bar (cm^2)
+    double ft = 0;   // allowable tensile stress of the bar (kN/cm^2)
+    double at = 0;   // required reinforcement |M| / ft / j (cm^2/m)
+    double at_p = 0; // provided reinforcement a * 1000 / pitch (cm^2/m)
+    double pt = 0;   // provided steel ratio
+    double Ptb = 0;  // balanced steel ratio
+    double tau = 0;  // shear stress
+    double rho = 0;  // stress ratio at / at_p
+
+    bool SteelOK() const { return at <= at_p; }
+    bool BalancedOK() const { return pt <= Ptb; }
+    bool BalancedBelow() const { return pt < Ptb; }
+    bool ShearOK(double fs) const { return tau <= fs; }
+    bool RatioOK() const { return rho <= 1.0; }
+};
+
+struct CDesignResult {
+    // Earth pressure and geometry.
+    double KA = 0;  // coefficient for the stability checks
+    double KAw = 0; // coefficient for the stem design
+    double dh = 0;  // rise of the backfill surface over the back width (delta h)
+    double H = 0;   // height of the virtual back face
+    double Hs = 0;  // stem height above the base
+    double B = 0;   // base width
+    double b = 0;   // front batter of the stem
+    double PA = 0, Ph = 0, Pv = 0;
+    double dPA = 0, dPh = 0, dPv = 0; // surcharge earth pressure (delta PA) and components
+
+    // Weights and lever arms.
+    double A31 = 0, A32 = 0, A33 = 0, A34 = 0; // soil areas over the heel side
+    double A41 = 0, A42 = 0, A43 = 0;          // soil areas over the toe side
+    double bf = 0; // width of the front soil over the stem's front batter
+    double W1 = 0, x1 = 0;
+    double W2 = 0, x2 = 0;
+    double W3 = 0, x3 = 0;
+    double W4 = 0, x4 = 0;
+    double W5 = 0;
+    double SW = 0; // sum of the vertical loads (Sigma W)
+
+    // Overturning and sliding.
+    double Mo = 0, Mr = 0, Fo = 0;
+    double RH = 0, SP = 0, Fs = 0; // SP: total horizontal force (Sigma P)
+
+    // Bearing pressure.
+    double d = 0;  // distance of the resultant from the toe edge
+    double qm = 0; // mean bearing pressure (printed as q)
+    double e = 0;
+    double eB = 0;            // e / B with its sign
+    bool middleThird = false; // |e/B| <= 1/6
+    double Xn = 0;
+    double alphaL = 0, alphaR = 0;
+    double qL = 0, qR = 0;
+    double q1 = 0, q2 = 0, qR0 = 0;
+    double qmax = 0; // governing pressure of the summary
+
+    // Allowable values of the member design.
+    double n = 0;     // modular ratio
+    double fc = 0;    // allowable compressive stress of the concrete (N/mm^2)
+    double fs = 0;    // allowable shear stress of the concrete (N/mm^2)
+    double gamma = 0; // compression steel ratio (single reinforcement)
+
+    // Stem.
+    double P1 = 0, P2 = 0;
+    CMemberResult wall;
+    // Toe slab.
+    double Wt = 0, xt = 0;
+    CMemberResult toe;
+    // Heel slab.
+    double Wh = 0, xh = 0;
+    double Lh = 0; // length of the pressure triangle under the heel
+    CMemberResult heel;
+
+    // Judgements, each stated as its OK condition so that a NaN gives NG.
+    bool overturnOK = false;      // Fo >= required factor
+    bool slidingOK = false;       // Fs >= required factor
+    bool toeBearingOK = false;    // qL < fe
+    bool heelBearingOK = false;   // qR < fe
+    bool bearingOK = false;       // qmax <= fe (summary)
+    bool overturnFailure = false; // Fo < 1.0: the sheet stops after sliding
+};

@@ -1,0 +1,75 @@
+// Resolution of a slot's bar designation ("D13" or the alternating pair "D10+D13")
+// against the bar table.
+#include "BarTable.h"
+#include "RTData.h"
+
+#include <cwchar>
+
+namespace {
+
+// Row visitor: called for every match with the row and whether it matched the first part.
+// Returns true when the designation resolved (as many matches as it has parts).
+template <typename OnMatch> bool ScanBarTable(const std::wstring& s, OnMatch onMatch) {
+    const size_t n = s.size();
+    const int parts = n == 7 ? 2 : 1;
+    const std::wstring first = s.substr(0, 3);
+    const bool hasSecond = n >= 6;
+    const std::wstring second = hasSecond ? s.substr(4, 3) : std::wstring();
+    int matches = 0;
+    for (const BARDATA& row : g_barTable) {
+        if (row.nData[0] == 0)
+            break;
+        if (first == row.szName) {
+            ++matches;
+            onMatch(row, true);
+        }
+        if (hasSecond && second == row.szName) {
+            ++matches;
+            onMatch(row, false);
+        }
+        if (matches >= parts)
+            return true;
+    }
+    return false;
+}
+
+int PartCount(const std::wstring& s) {
+    return s.size() == 7 ? 2 : 1;
+}
+
+} // namespace
+
+double CRTData::GetBarArea(int slot) const {
+    const std::wstring& s = m_strBar[slot];
+    double sum = 0.0;
+    bool resolved = ScanBarTable(s, [&](const BARDATA& row, bool) { sum += row.nData[0] * 0.01; });
+    return resolved ? sum / PartCount(s) : 0.0;
+}
+
+// The first part sets the stress; the second part lowers it only when its stress is not
+// higher, so a pair written small-before-large yields the lower of the two stresses.
+double CRTData::GetBarAllowableStress(int slot) const {
+    double ft = 0.0;
+    bool resolved = ScanBarTable(m_strBar[slot], [&](const BARDATA& row, bool isFirst) {
+        double x = row.nData[2] * 0.1;
+        if (isFirst || x <= ft)
+            ft = x;
+    });
+    return resolved ? ft : 0.0;
+}
+
+// The grade belongs to the bar whose stress GetBarAllowableStress returns; on equal
+// stresses it is the first part's grade.
+std::wstring CRTData::GetBarGradeLabel(int slot) const {
+    int firstStress = 0;
+    std::wstring label;
+    bool resolved = ScanBarTable(m_strBar[slot], [&](const BARDATA& row, bool isFirst) {
+        if (isFirst) {
+            firstStress = row.nData[2];
+            label = row.szGrade;
+        } else if (firstStress > row.nData[2]) {
+            label = row.szGrade;
+        }
+    });
+    return resolved ? label : std::wstring();
+}

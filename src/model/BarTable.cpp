@@ -1,0 +1,99 @@
+#include "BarTable.h"
+
+#include <cctype>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+BARDATA g_barTable[kBarTableRows];
+
+namespace {
+
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// Scans the next white-space separated token of field starting at pos. The token is
+// accepted only when it has 1 to maxLen characters; it is widened byte by byte.
+bool ScanToken(const std::string& field, size_t& pos, wchar_t* out, size_t maxLen) {
+    while (pos < field.size() && IsBlank(field[pos]))
+        ++pos;
+    size_t start = pos;
+    while (pos < field.size() && !IsBlank(field[pos]))
+        ++pos;
+    size_t len = pos - start;
+    if (len == 0 || len > maxLen)
+        return false;
+    for (size_t i = 0; i < len; ++i)
+        out[i] = static_cast<unsigned char>(field[start + i]);
+    out[len] = L'\0';
+    return true;
+}
+
+// Reads one decimal integer as "%d" does: leading white space, optional sign, digits.
+// Values beyond the range of int saturate instead of overflowing.
+bool ScanInt(const std::string& s, size_t& pos, int& value) {
+    while (pos < s.size() && IsBlank(s[pos]))
+        ++pos;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        negative = s[pos++] == '-';
+    if (pos >= s.size() || !std::isdigit(static_cast<unsigned char>(s[pos])))
+        return false;
+    long long v = 0;
+    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos]))) {
+        if (v <= INT_MAX)
+            v = v * 10 + (s[pos] - '0');
+        ++pos;
+    }
+    if (negative)
+        v = -v;
+    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+    return true;
+}
+
+// Columns 1 to 9: designation and grade; column 10 is skipped; from column 11 seven
+// integers, each directly followed by a comma except the last.
+bool ParseLine(const std::string& line, BARDATA& row) {
+    BARDATA parsed{};
+    std::string names = line.substr(0, 9);
+    size_t pos = 0;
+    if (!ScanToken(names, pos, parsed.szName, 3) || !ScanToken(names, pos, parsed.szGrade, 6))
+        return false;
+    if (line.size() <= 10)
+        return false;
+    std::string numbers = line.substr(10);
+    pos = 0;
+    for (int i = 0; i < 7; ++i) {
+        if (!ScanInt(numbers, pos, parsed.nData[i]))
+            return false;
+        if (i < 6) {
+            if (pos >= numbers.size() || numbers[pos] != ',')
+                return false;
+            ++pos;
+        }
+    }
+    row = parsed;
+    return true;
+}
+
+} // namespace
+
+bool LoadBarTable(const std::filesystem::path& path) {
+    BARDATA table[kBarTableRows] = {};
+    int rows = 0;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    if (in && std::getline(in, line)) { // the heading line is skipped
+        while (rows < kBarTableRows && std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (ParseLine(line, table[rows]))
+                ++rows;
+        }
+    }
+    // A failed load leaves an empty table: every lookup then resolves to zero.
+    std::memcpy(g_barTable, table, sizeof table);
+    return rows > 0;
+}
