@@ -81,9 +81,13 @@ bool ParseLine(const std::string& line, BARDATA& row) {
 } // namespace
 
 bool LoadBarTable(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return LoadBarTable(in);
+}
+
+bool LoadBarTable(std::istream& in) {
     BARDATA table[kBarTableRows] = {};
     int rows = 0;
-    std::ifstream in(path, std::ios::binary);
     std::string line;
     if (in && std::getline(in, line)) { // the heading line is skipped
         while (rows < kBarTableRows && std::getline(in, line)) {

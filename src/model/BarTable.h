@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 
 constexpr int kBarTableRows = 20;
 
@@ -18,3 +19,11 @@ extern BARDATA g_barTable[kBarTableRows];
 // Reads the table; returns true when at least one row was read. The heading line is skipped,
 // invalid lines leave no trace, and valid lines after the twentieth are ignored.
 bool LoadBarTable(const std::filesystem::path& path);
+
+// The same from an open stream of the file's bytes.
+bool LoadBarTable(std::istream& in);
+
+// Reported once when the table beside the program cannot be loaded; the program runs on
+// with an empty table.
+inline constexpr wchar_t kBarTableLoadFailedMessage[] =
+    L"鉄筋データ[reinf.txt]の読み込みに失敗しました";

@@ -8,6 +8,8 @@
 
 struct CDesignResult;
 class ISheetSurface;
+class CArchiveWriter;
+class CArchiveReader;
 
 // Text buffer of the sheet. It belongs to the record it was rendered for: copying a record
 // (or assigning one to another) leaves the target's buffer as it was.
@@ -38,6 +40,11 @@ public:
     // Validation of the entered values; returns the joined message lines (empty when valid)
     // and trims the four bar designations.
     std::wstring Validate();
+
+    // Case body of the case file: every field except the sheet text, in the file's order.
+    // Reading overwrites field by field and stops at the archive's first failure.
+    void Serialize(CArchiveWriter& ar) const;
+    void Serialize(CArchiveReader& ar);
 
     // Bar-table lookups for slot 0 (stem), 1 (toe) or 2 (heel).
     double GetBarArea(int slot) const;             // cm^2 of one bar

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+const wchar_t kSheetFace[] = L"ＭＳ 明朝";
+
 int MulDiv(int a, int b, int c) {
     if (c == 0)
         return -1;

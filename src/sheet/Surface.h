@@ -16,6 +16,12 @@ struct SurfacePoint {
     int x;
     int y;
 };
+inline bool operator==(SurfacePoint a, SurfacePoint b) {
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(SurfacePoint a, SurfacePoint b) {
+    return !(a == b);
+}
 
 using SurfaceColor = std::uint32_t; // 0x00BBGGRR
 constexpr SurfaceColor Rgb(int r, int g, int b) {
@@ -43,6 +49,9 @@ struct SurfaceFontSpec {
     std::wstring face;
 };
 
+// The Mincho face every text of the sheet, its figures and the page number asks for.
+extern const wchar_t kSheetFace[];
+
 // Handles of fonts and brushes created on a surface. 0 is no object; a surface starts with
 // its own default font and brush selected, whose handles it returns from the first Select.
 using SurfaceHandle = int;
@@ -54,7 +63,7 @@ public:
     virtual int PixelsPerInchX() const = 0;
     virtual int PixelsPerInchY() const = 0;
 
-    virtual SurfaceHandle CreateFont(const SurfaceFontSpec& spec) = 0;
+    virtual SurfaceHandle CreateFont(const SurfaceFontSpec& request) = 0;
     virtual SurfaceHandle CreateSolidBrush(SurfaceColor color) = 0;
     virtual SurfaceHandle CreateHatchBrush(int style, SurfaceColor color) = 0;
     // Selects a font or a brush and returns the one selected before.
@@ -69,4 +78,24 @@ public:
     virtual void LineTo(int x, int y) = 0;
     virtual void Polygon(const std::vector<SurfacePoint>& points) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+};
+
+// A font or brush created on a surface and selected into it for the lifetime of this object;
+// at the end the previous object is selected back and the created one deleted, so that every
+// drawing routine leaves the surface as it found it on every path.
+class CSelectedObject {
+public:
+    CSelectedObject(ISheetSurface& surface, SurfaceHandle object)
+        : m_surface(surface), m_object(object), m_previous(surface.SelectObject(object)) {}
+    ~CSelectedObject() {
+        m_surface.SelectObject(m_previous);
+        m_surface.DeleteObject(m_object);
+    }
+    CSelectedObject(const CSelectedObject&) = delete;
+    CSelectedObject& operator=(const CSelectedObject&) = delete;
+
+private:
+    ISheetSurface& m_surface;
+    SurfaceHandle m_object;
+    SurfaceHandle m_previous;
 };

@@ -1,0 +1,56 @@
+#include "CaseInput.h"
+
+#include "BarTable.h"
+#include "Console.h"
+#include "FileBytes.h"
+#include "ModuleFolder.h"
+#include "TextCodec.h"
+
+const OptionSpec kCaseOption = {"case", "N",
+                                "N 番目のケース（1 から数える）。既定: ファイルの現在のケース",
+                                "the N-th case, counted from 1; default: the file's current case"};
+
+const OptionSpec kReinfOption = {
+    "reinf", "PATH", "鉄筋データのファイル。既定: 実行ファイルと同じフォルダの reinf.txt",
+    "bar table file; default: reinf.txt beside the executable"};
+
+bool LoadCaseDocument(const std::string& path, CaseDocument& document) {
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!ReadFileBytes(path, bytes, reason)) {
+        PrintError(path + ": " + EncodeUtf8(CaseFileStatusMessage(CaseFileStatus::ReadFailure)) +
+                   " (" + reason + ")");
+        return false;
+    }
+    CaseFileStatus status = ReadCaseFile(bytes, document.settings, document.cases);
+    if (status != CaseFileStatus::Ok) {
+        PrintError(path + ": " + EncodeUtf8(CaseFileStatusMessage(status)));
+        return false;
+    }
+    return true;
+}
+
+CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document) {
+    const int count = static_cast<int>(document.cases.size());
+    if (count == 0) {
+        PrintError("ファイルにケースがありません / the file holds no case");
+        return nullptr;
+    }
+    int index = document.settings.nCurrent;
+    if (const std::string* number = args.Value(kCaseOption.name)) {
+        int n = 0;
+        if (!ParsePositive(*number, n) || n > count) {
+            PrintError("--case " + *number + ": ケース番号は 1 から " + std::to_string(count) +
+                       " までです / the cases are numbered 1 to " + std::to_string(count));
+            return nullptr;
+        }
+        index = n - 1;
+    }
+    return &document.cases[static_cast<std::size_t>(index)];
+}
+
+void LoadBarTableFor(const ParsedArgs& args) {
+    const std::string* path = args.Value(kReinfOption.name);
+    if (!LoadBarTable(path != nullptr ? *path : GetModuleFolder() + "reinf.txt"))
+        PrintError(kBarTableLoadFailedMessage);
+}

@@ -1,0 +1,30 @@
+// Inputs the commands share: the case file named on the command line, the case chosen with
+// --case, and the bar table from --reinf or beside the executable.
+#pragma once
+
+#include "CaseFile.h"
+#include "Options.h"
+
+#include <string>
+#include <vector>
+
+struct CaseDocument {
+    CDocSettings settings;
+    std::vector<CRTData> cases;
+};
+
+// Option --case N of the commands that work on one case.
+extern const OptionSpec kCaseOption;
+// Option --reinf PATH of the commands that calculate.
+extern const OptionSpec kReinfOption;
+
+// Reads the case file. On failure the reason goes to standard error and false is returned.
+bool LoadCaseDocument(const std::string& path, CaseDocument& document);
+
+// The case named by --case (counted from 1), else the document's current case. When there is
+// no such case the reason goes to standard error and nullptr is returned.
+CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document);
+
+// Loads the bar table from --reinf, else from reinf.txt beside the executable. A table that
+// cannot be loaded is reported on standard error; the commands run on with an empty table.
+void LoadBarTableFor(const ParsedArgs& args);

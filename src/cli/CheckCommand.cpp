@@ -1,0 +1,39 @@
+// tarvo-cli check: the input check of every case of a file.
+#include "CaseInput.h"
+#include "Command.h"
+#include "Console.h"
+
+namespace {
+
+// One block per case: "[number] title", then the message lines of the check or "OK", then a
+// blank line.
+int RunCheck(const ParsedArgs& args) {
+    CaseDocument document;
+    if (!LoadCaseDocument(args.operands[0], document))
+        return kExitError;
+    int status = kExitOk;
+    for (std::size_t i = 0; i < document.cases.size(); ++i) {
+        CRTData& record = document.cases[i];
+        std::wstring messages = record.Validate();
+        if (!messages.empty())
+            status = kExitCheckFailed;
+        PrintOut(L"[" + std::to_wstring(i + 1) + L"] " + record.m_strTitle + L"\n" +
+                 (messages.empty() ? std::wstring(L"OK\n") : messages) + L"\n");
+    }
+    return status;
+}
+
+} // namespace
+
+const CliCommand kCheckCommand = {
+    "check",
+    "FILE.tarvo",
+    "ファイルの全ケースの入力チェックを行い、ケースごとに番号と表題、続けて\n"
+    "エラーメッセージ（なければ OK）を書きます。\n",
+    "Checks the input of every case of the file and writes, per case, its number and title\n"
+    "followed by the error messages (OK when there are none).\n",
+    {},
+    1,
+    1,
+    RunCheck,
+};

@@ -1,0 +1,12 @@
+#include "Command.h"
+
+const std::vector<const CliCommand*>& AllCommands() {
+    static const std::vector<const CliCommand*> commands = {
+        &kSheetCommand,
+        &kCheckCommand,
+        &kResaveCommand,
+        &kPngCommand,
+        &kPdfCommand,
+    };
+    return commands;
+}

@@ -1,0 +1,67 @@
+#include "Options.h"
+
+const std::string* ParsedArgs::Value(const std::string& name) const {
+    auto it = options.find(name);
+    return it == options.end() ? nullptr : &it->second;
+}
+
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+                    ParsedArgs& parsed, std::string& error) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            parsed.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = arg.compare(0, 2, "--") == 0 ? arg.substr(2) : std::string();
+        std::string::size_type equals = name.find('=');
+        bool inlineValue = equals != std::string::npos;
+        std::string value = inlineValue ? name.substr(equals + 1) : std::string();
+        name = name.substr(0, equals);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : specs) {
+            if (!name.empty() && name == s.name)
+                spec = &s;
+        }
+        if (spec == nullptr) {
+            error = "不明なオプションです / unknown option: " + arg;
+            return false;
+        }
+        if (spec->valueName == nullptr && inlineValue) {
+            error = "値をとらないオプションです / option takes no value: " + arg;
+            return false;
+        }
+        if (spec->valueName != nullptr && !inlineValue) {
+            if (i + 1 >= args.size()) {
+                error = "オプションに値がありません / option needs a value: " + arg;
+                return false;
+            }
+            value = args[++i];
+        }
+        if (!parsed.options.emplace(name, value).second) {
+            error = "オプションが重複しています / option given twice: --" + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ParsePositive(const std::string& text, int& value) {
+    if (text.empty() || text.size() > 9) // nine digits always fit in an int
+        return false;
+    int v = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+        v = v * 10 + (ch - '0');
+    }
+    if (v == 0)
+        return false;
+    value = v;
+    return true;
+}

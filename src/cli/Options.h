@@ -1,0 +1,32 @@
+// Command-line parsing shared by the commands: operands, and long options "--name VALUE",
+// "--name=VALUE" or flags "--name"; "--" ends the options.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct OptionSpec {
+    const char* name;      // without the leading "--"
+    const char* valueName; // shown in the help text; nullptr for a flag without value
+    const char* helpJa;
+    const char* helpEn;
+};
+
+struct ParsedArgs {
+    std::vector<std::string> operands;
+    std::map<std::string, std::string> options; // flags map to an empty value
+
+    // The option's value, or nullptr when the option was not given.
+    const std::string* Value(const std::string& name) const;
+};
+
+// Parses args against the options a command accepts. On an unknown option, a flag given a
+// value, an option missing its value or an option given twice returns false with a message
+// (Japanese / English) in `error`.
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+                    ParsedArgs& parsed, std::string& error);
+
+// Reads a whole positive decimal number (no sign, no blanks) into value; false when the text
+// is not one or does not fit.
+bool ParsePositive(const std::string& text, int& value);

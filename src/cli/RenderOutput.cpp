@@ -1,0 +1,61 @@
+#include "RenderOutput.h"
+
+#include "Console.h"
+#include "FileBytes.h"
+
+#include <cstdint>
+#include <vector>
+
+const OptionSpec kOutputOption = {"output", "OUT", "書き出すファイル（必須）",
+                                  "the file to write (required)"};
+
+bool CGuiSession::Prepare() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notices (such as a missing runtime folder of the session) say nothing to the user
+    // of a command-line tool; only its failures reach standard error.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            PrintError(text.toStdString());
+    });
+    return true;
+}
+
+bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document) {
+    if (!args.operands.empty())
+        return LoadCaseDocument(args.operands[0], document);
+    document.cases.emplace_back();
+    document.settings.nCurrent = 0;
+    return true;
+}
+
+bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi) {
+    const std::string* text = args.Value("dpi");
+    if (text == nullptr) {
+        dpi = fallback;
+        return true;
+    }
+    if (!ParsePositive(*text, dpi) || dpi > maxDpi) {
+        PrintError("--dpi " + *text + ": 解像度は 1 から " + std::to_string(maxDpi) +
+                   " までです / the resolution must be 1 to " + std::to_string(maxDpi));
+        return false;
+    }
+    return true;
+}
+
+const std::string* OutputPath(const ParsedArgs& args) {
+    const std::string* path = args.Value(kOutputOption.name);
+    if (path == nullptr)
+        PrintError("--output OUT がありません / --output OUT is required");
+    return path;
+}
+
+bool WriteOutput(const std::string& path, const QByteArray& bytes) {
+    const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
+    std::string reason;
+    if (!WriteFileAtomically(path, data, reason)) {
+        PrintError(path + ": 書き込めません / cannot be written (" + reason + ")");
+        return false;
+    }
+    return true;
+}

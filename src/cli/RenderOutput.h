@@ -1,0 +1,50 @@
+// What the commands that render the sheet (png, pdf) share: Qt's painting and font services,
+// the --output and --dpi options, the case file or a new default case as input, and the
+// crash-safe writing of the result.
+#pragma once
+
+#include "CaseInput.h"
+#include "Options.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <string>
+
+extern const OptionSpec kOutputOption;
+
+// Qt's GUI services for the lifetime of a command, on the offscreen platform unless another
+// is asked for through QT_QPA_PLATFORM: rendering needs no display.
+class CGuiSession {
+public:
+    CGuiSession() = default;
+    CGuiSession(const CGuiSession&) = delete;
+    CGuiSession& operator=(const CGuiSession&) = delete;
+
+private:
+    // Sets the platform unless it was asked for and keeps Qt's notices off standard error;
+    // returns true.
+    static bool Prepare();
+
+    int m_argc = 1;
+    char m_name[10] = "tarvo-cli";
+    char* m_argv[2] = {m_name, nullptr};
+    // Before the application, which reads the platform name when it is constructed.
+    bool m_prepared = Prepare();
+    QGuiApplication m_app{m_argc, m_argv};
+};
+
+// The case file named by the first operand; without one, a document holding one new default
+// case. On failure the reason goes to standard error and false is returned.
+bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document);
+
+// The value of --dpi, or fallback without it: a whole number from 1 to maxDpi. Otherwise the
+// reason goes to standard error and false is returned.
+bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi);
+
+// The path given with --output; an error on standard error and nullptr when it is missing.
+const std::string* OutputPath(const ParsedArgs& args);
+
+// Replaces the file at path with bytes, never leaving it half-written; a failure is reported
+// on standard error.
+bool WriteOutput(const std::string& path, const QByteArray& bytes);

@@ -1,0 +1,368 @@
+#include "TARVODoc.h"
+
+#include "BarTable.h"
+#include "CaseFile.h"
+#include "Commands.h"
+#include "FileBytes.h"
+#include "ModuleFolder.h"
+#include "PanelControls.h"
+#include "PanelExchange.h"
+
+#include <cwchar>
+#include <string>
+#include <utility>
+
+namespace {
+
+const wchar_t kBarTableFailed[] = L"鉄筋データ[reinf.txt]の読み込みに失敗しました";
+const wchar_t kDeleteQuestion[] = L"現在表示されているデータを削除します";
+
+// The system's reason for a failed file operation, in the process locale's encoding, as a
+// second line of the message; nothing when it cannot be converted.
+std::wstring WithReason(const std::wstring& message, const std::string& reason) {
+    std::mbstate_t state{};
+    const char* source = reason.c_str();
+    std::wstring wide(reason.size(), L'\0');
+    size_t n = std::mbsrtowcs(&wide[0], &source, wide.size(), &state);
+    if (n == static_cast<size_t>(-1) || n == 0)
+        return message;
+    wide.resize(n);
+    return message + L"\n" + wide;
+}
+
+// The settings the case file carries, as the document holds them.
+CDocSettings SettingsOf(const CTARVODoc& doc) {
+    CDocSettings settings;
+    settings.nFontSize = doc.m_nFontSize;
+    settings.nCurrent = doc.m_nCurrent;
+    settings.rcMargin[0] = doc.m_rcMargin.left;
+    settings.rcMargin[1] = doc.m_rcMargin.top;
+    settings.rcMargin[2] = doc.m_rcMargin.right;
+    settings.rcMargin[3] = doc.m_rcMargin.bottom;
+    settings.bDrawFrame = doc.m_bDrawFrame;
+    settings.bPageNumber = doc.m_bPageNumber;
+    return settings;
+}
+
+} // namespace
+
+CTARVODoc::CTARVODoc(const CDocServices& services) : CTARVODoc(services, GetModuleFolder()) {}
+
+CTARVODoc::CTARVODoc(const CDocServices& services, const std::filesystem::path& folder)
+    : m_services(services), m_folder(folder) {
+    std::error_code error;
+    std::filesystem::path picture = m_folder / "manual.svg";
+    if (std::filesystem::is_regular_file(picture, error))
+        m_pathManual = picture;
+    if (!LoadBarTable(m_folder / "reinf.txt"))
+        ShowWarning(m_services.messages, kBarTableFailed);
+}
+
+bool CTARVODoc::OnNewDocument() {
+    DeleteContents();
+    SetModifiedFlag(false);
+    m_rcMargin = {1500, 1500, 1500, 1500};
+    m_nFontSize = 11;
+    m_nCurrent = -1;
+    m_bDrawFrame = 1;
+    m_bPageNumber = 1;
+    m_bShowManual = true;
+    if (m_pPanel) {
+        FillPanelDefaults();
+        UpdateIndexLabel();
+    }
+    return true;
+}
+
+void CTARVODoc::DeleteContents() {
+    m_arCases.clear();
+}
+
+bool CTARVODoc::OnOpenDocument(const std::filesystem::path& path) {
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!ReadFileBytes(path, bytes, reason)) {
+        ShowWarning(m_services.messages,
+                    WithReason(CaseFileStatusMessage(CaseFileStatus::ReadFailure), reason));
+        return false;
+    }
+    return LoadFromBytes(bytes);
+}
+
+bool CTARVODoc::OnSaveDocument(const std::filesystem::path& path) {
+    std::string reason;
+    if (!WriteFileAtomically(path, SaveToBytes(), reason)) {
+        ShowWarning(m_services.messages, WithReason(kCaseFileSaveFailedMessage, reason));
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+std::vector<std::uint8_t> CTARVODoc::SaveToBytes() {
+    std::vector<std::uint8_t> bytes = WriteCaseFile(SettingsOf(*this), m_arCases);
+    ShowStoredCurrent();
+    return bytes;
+}
+
+bool CTARVODoc::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
+    // The file is read beside the open document, which is replaced only by a complete list.
+    CDocSettings settings = SettingsOf(*this);
+    std::vector<CRTData> cases;
+    CaseFileStatus status = ReadCaseFile(bytes, settings, cases);
+    if (status != CaseFileStatus::Ok) {
+        ShowWarning(m_services.messages, CaseFileStatusMessage(status));
+        return false;
+    }
+    DeleteContents();
+    m_arCases = std::move(cases);
+    m_nFontSize = settings.nFontSize;
+    m_nCurrent = settings.nCurrent;
+    m_rcMargin = {settings.rcMargin[0], settings.rcMargin[1], settings.rcMargin[2],
+                  settings.rcMargin[3]};
+    m_bDrawFrame = settings.bDrawFrame;
+    m_bPageNumber = settings.bPageNumber;
+    ShowStoredCurrent();
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CTARVODoc::ShowStoredCurrent() {
+    m_bShowManual = false;
+    if (m_nCurrent != -1)
+        FillPanel(GetCase(m_nCurrent));
+    UpdateIndexLabel();
+}
+
+CRTData* CTARVODoc::GetCase(int index) {
+    return index >= 0 && index < GetCaseCount() ? &m_arCases[index] : nullptr;
+}
+
+const CRTData* CTARVODoc::GetCase(int index) const {
+    return index >= 0 && index < GetCaseCount() ? &m_arCases[index] : nullptr;
+}
+
+bool CTARVODoc::RemoveCase(int index) {
+    if (!GetCase(m_nCurrent) || !GetCase(index))
+        return false;
+    m_arCases.erase(m_arCases.begin() + index);
+    return true;
+}
+
+void CTARVODoc::UpdateIndexLabel() {
+    if (m_nCurrent >= GetCaseCount())
+        m_nCurrent = GetCaseCount() - 1;
+    if (!m_pPanel)
+        return;
+    wchar_t label[32];
+    std::swprintf(label, sizeof label / sizeof label[0], L"%5i / %5i", m_nCurrent + 1,
+                  GetCaseCount());
+    m_pPanel->SetText(IDC_INDEX, label);
+}
+
+int CTARVODoc::GetPrintPageCount() const {
+    int marked = 0;
+    for (const CRTData& rt : m_arCases) {
+        if (rt.m_bPrint != 0)
+            ++marked;
+    }
+    return 2 * marked;
+}
+
+CRTData* CTARVODoc::GetCaseForPage(int page) {
+    int k = static_cast<int>(page * 0.5 + 0.5);
+    int count = 0;
+    for (CRTData& rt : m_arCases) {
+        if (rt.m_bPrint != 0 && ++count == k)
+            return &rt;
+    }
+    return nullptr;
+}
+
+void CTARVODoc::FillPanelDefaults() {
+    if (m_pPanel)
+        ::FillPanelDefaults(*m_pPanel);
+}
+
+bool CTARVODoc::FillPanel(const CRTData* rt) {
+    if (!m_pPanel || !rt)
+        return false;
+    ::FillPanel(*m_pPanel, *rt);
+    return true;
+}
+
+void CTARVODoc::ReadPanel(CRTData& rt) const {
+    if (m_pPanel)
+        ::ReadPanel(*m_pPanel, rt);
+}
+
+void CTARVODoc::OnDataAdd() {
+    // With a current case the new case is a copy of it as last applied, not of what the
+    // panel holds; only the first case comes from the panel.
+    CRTData rt;
+    if (m_nCurrent < 0)
+        ReadPanel(rt);
+    else if (const CRTData* current = GetCase(m_nCurrent))
+        rt = *current;
+    std::wstring messages = rt.Validate();
+    if (!messages.empty()) {
+        ShowWarning(m_services.messages, messages);
+        return;
+    }
+    m_arCases.push_back(rt);
+    m_bShowManual = false;
+    m_nCurrent = GetCaseCount() - 1;
+    UpdateIndexLabel();
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void CTARVODoc::OnDataRecalc() {
+    CRTData* rt = GetCase(m_nCurrent);
+    if (!rt)
+        return;
+    // The panel values stay in the case even when they fail the check; the sheet drawn next
+    // shows what they give.
+    ReadPanel(*rt);
+    std::wstring messages = rt->Validate();
+    if (!messages.empty()) {
+        ShowWarning(m_services.messages, messages);
+        return;
+    }
+    m_bShowManual = false;
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void CTARVODoc::OnDataPrev() {
+    if (m_nCurrent >= 1)
+        StepTo(m_nCurrent - 1);
+}
+
+void CTARVODoc::OnDataNext() {
+    if (m_nCurrent < GetCaseCount() - 1)
+        StepTo(m_nCurrent + 1);
+}
+
+// Unapplied panel edits of the case left behind are discarded; the modified flag stays.
+void CTARVODoc::StepTo(int index) {
+    m_nCurrent = index;
+    m_bShowManual = false;
+    FillPanel(GetCase(m_nCurrent));
+    UpdateIndexLabel();
+    UpdateAllViews();
+}
+
+void CTARVODoc::OnDataDelete() {
+    if (!GetCase(m_nCurrent))
+        return;
+    if (!AskYesNo(m_services.messages, kDeleteQuestion))
+        return;
+    if (!RemoveCase(m_nCurrent))
+        return;
+    // The following case becomes current, or the new last one.
+    ShowChangedList();
+}
+
+void CTARVODoc::OnDataDetail() {
+    CRTData* rt = GetCase(m_nCurrent);
+    if (!rt)
+        return;
+    if (EditOptions(*rt, m_services.optionDialog)) {
+        SetModifiedFlag();
+        UpdateAllViews();
+    }
+}
+
+void CTARVODoc::OnDataEdit() {
+    std::vector<CEditEntry> entries;
+    for (int i = 0; i < GetCaseCount(); ++i)
+        entries.push_back({m_arCases[i].m_bPrint, i + 1, m_arCases[i].m_strTitle});
+    std::vector<CEditChoice> choices;
+    if (!m_services.editDialog.Run(entries, choices))
+        return;
+    ApplyEditList(choices);
+    // The current index keeps its number: the case now standing there becomes current.
+    ShowChangedList();
+}
+
+// After cases were deleted or reordered: the current index stays within the list and the
+// panel shows the case it names; with no case left the panel keeps what it showed.
+void CTARVODoc::ShowChangedList() {
+    if (m_nCurrent >= GetCaseCount())
+        m_nCurrent = GetCaseCount() - 1;
+    FillPanel(GetCase(m_nCurrent));
+    SetModifiedFlag();
+    UpdateIndexLabel();
+    UpdateAllViews();
+}
+
+bool CTARVODoc::ApplyEditList(const std::vector<CEditChoice>& choices) {
+    std::vector<CRTData> before = std::move(m_arCases);
+    std::vector<bool> taken(before.size(), false);
+    m_arCases.clear();
+    for (const CEditChoice& choice : choices) {
+        if (choice.index < 0 || choice.index >= static_cast<int>(before.size()) ||
+            taken[choice.index])
+            continue;
+        taken[choice.index] = true;
+        m_arCases.push_back(std::move(before[choice.index]));
+        m_arCases.back().m_bPrint = choice.mark;
+    }
+    return true;
+}
+
+void CTARVODoc::OnHelpManual() {
+    m_bShowManual = true;
+    UpdateAllViews();
+}
+
+void CTARVODoc::OnHelpReadme() {
+    m_services.shell.OpenFile(m_folder / "readme.txt");
+}
+
+void CTARVODoc::OnPhiCheck() {
+    if (!m_pPanel)
+        return;
+    ConvertPhiField(*m_pPanel);
+    SetModifiedFlag();
+}
+
+bool CTARVODoc::OnUpdateFileSave() const {
+    return !m_arCases.empty();
+}
+
+bool CTARVODoc::OnUpdateDataPrev() const {
+    return m_nCurrent > 0;
+}
+
+bool CTARVODoc::OnUpdateDataNext() const {
+    return m_nCurrent < GetCaseCount() - 1;
+}
+
+bool CTARVODoc::OnUpdateDataHasCases() const {
+    return !m_arCases.empty();
+}
+
+bool CTARVODoc::IsCommandEnabled(int commandId) const {
+    switch (commandId) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        return OnUpdateFileSave();
+    case ID_DATA_PREV:
+        return OnUpdateDataPrev();
+    case ID_DATA_NEXT:
+        return OnUpdateDataNext();
+    case ID_DATA_DELETE:
+    case ID_DATA_EDIT:
+    case ID_DATA_RECALC:
+    case ID_DATA_DETAIL:
+        return OnUpdateDataHasCases();
+    default:
+        return true;
+    }
+}
+
+void CTARVODoc::UpdateAllViews() {
+    m_services.views.UpdateAllViews();
+}

@@ -1,0 +1,149 @@
+#include "CaseFile.h"
+
+#include "Archive.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::int32_t kFormatWord = 1;
+constexpr std::uint16_t kNewClassTag = 0xFFFF;
+constexpr std::uint16_t kKnownClassTag = 0x8001; // class index 1: the one class described
+constexpr std::uint16_t kSchema = 1;
+constexpr char kClassName[] = "CRTData";
+constexpr std::size_t kClassNameLength = sizeof kClassName - 1;
+constexpr std::uint16_t kMaxClassNameLength = 64; // a name of this length or more is invalid
+
+void WriteSettings(CArchiveWriter& ar, const CDocSettings& s) {
+    ar.WriteI32(kFormatWord);
+    ar.WriteI32(s.nFontSize);
+    ar.WriteI32(s.nCurrent);
+    for (int margin : s.rcMargin)
+        ar.WriteI32(margin);
+    ar.WriteI32(s.bDrawFrame);
+    ar.WriteI32(s.bPageNumber);
+}
+
+void ReadSettings(CArchiveReader& ar, CDocSettings& s) {
+    std::int32_t formatWord;
+    ar.ReadI32(formatWord); // any value is accepted
+    ar.ReadI32(s.nFontSize);
+    ar.ReadI32(s.nCurrent);
+    for (int& margin : s.rcMargin)
+        ar.ReadI32(margin);
+    ar.ReadI32(s.bDrawFrame);
+    ar.ReadI32(s.bPageNumber);
+}
+
+// Class description after a new-class tag: schema number (any value is accepted), name
+// length and name, which must be "CRTData".
+void ReadClassDescription(CArchiveReader& ar) {
+    std::uint16_t schema;
+    std::uint16_t length;
+    if (!ar.ReadU16(schema) || !ar.ReadU16(length))
+        return;
+    if (length >= kMaxClassNameLength) {
+        ar.Fail(ArchiveError::Format);
+        return;
+    }
+    char name[kMaxClassNameLength];
+    if (!ar.ReadBytes(name, length))
+        return;
+    if (length != kClassNameLength || std::memcmp(name, kClassName, length) != 0)
+        ar.Fail(ArchiveError::Format);
+}
+
+// Tag before a case: the class description before the first case, and again whenever a file
+// repeats it; afterwards 0x8001. A null tag, a reference to an object already read, another
+// class index and the long tag forms are all invalid.
+void ReadCaseTag(CArchiveReader& ar, bool& classKnown) {
+    std::uint16_t tag;
+    if (!ar.ReadU16(tag))
+        return;
+    if (tag == kNewClassTag) {
+        ReadClassDescription(ar);
+        classKnown = true;
+    } else if (tag != kKnownClassTag || !classKnown) {
+        ar.Fail(ArchiveError::Format);
+    }
+}
+
+int ClampCurrent(int current, std::size_t count) {
+    if (count == 0)
+        return -1;
+    if (current < 0)
+        return 0;
+    if (static_cast<std::size_t>(current) >= count)
+        return static_cast<int>(count - 1);
+    return current;
+}
+
+} // namespace
+
+const wchar_t* CaseFileStatusMessage(CaseFileStatus status) {
+    switch (status) {
+    case CaseFileStatus::UnexpectedFormat:
+        return L"予期しないファイル形式です。";
+    case CaseFileStatus::ReadFailure:
+        return L"ドキュメントを開くことに失敗しました。";
+    case CaseFileStatus::Ok:
+        break;
+    }
+    return L"";
+}
+
+std::vector<std::uint8_t> WriteCaseFile(const CDocSettings& settings,
+                                        const std::vector<CRTData>& cases) {
+    CArchiveWriter ar;
+    WriteSettings(ar, settings);
+    ar.WriteCount(static_cast<std::uint32_t>(cases.size()));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (i == 0) {
+            ar.WriteU16(kNewClassTag);
+            ar.WriteU16(kSchema);
+            ar.WriteU16(static_cast<std::uint16_t>(kClassNameLength));
+            ar.WriteBytes(kClassName, kClassNameLength);
+        } else {
+            ar.WriteU16(kKnownClassTag);
+        }
+        cases[i].Serialize(ar);
+    }
+    return ar.TakeBytes();
+}
+
+CaseFileStatus ReadCaseFile(const std::vector<std::uint8_t>& bytes, CDocSettings& settings,
+                            std::vector<CRTData>& cases) {
+    cases.clear();
+    if (bytes.empty()) {
+        settings.nCurrent = -1;
+        return CaseFileStatus::Ok;
+    }
+    CArchiveReader ar(bytes.data(), bytes.size());
+    CDocSettings stored = settings;
+    ReadSettings(ar, stored);
+    std::uint32_t count = 0;
+    ar.ReadCount(count);
+    // Nothing is reserved from the stored count: a count larger than the file can hold ends
+    // at the first case that runs past the end.
+    std::vector<CRTData> loaded;
+    bool classKnown = false;
+    for (std::uint32_t i = 0; i < count && ar.Ok(); ++i) {
+        ReadCaseTag(ar, classKnown);
+        CRTData record;
+        record.Serialize(ar);
+        if (ar.Ok())
+            loaded.push_back(std::move(record));
+    }
+    switch (ar.Error()) {
+    case ArchiveError::None:
+        break;
+    case ArchiveError::Format:
+        return CaseFileStatus::UnexpectedFormat;
+    case ArchiveError::Generic:
+        return CaseFileStatus::ReadFailure;
+    }
+    stored.nCurrent = ClampCurrent(stored.nCurrent, loaded.size());
+    settings = stored;
+    cases = std::move(loaded);
+    return CaseFileStatus::Ok;
+}

@@ -1,0 +1,76 @@
+#include "PrintPage.h"
+
+#include "PainterSurface.h"
+#include "RTData.h"
+#include "SheetFormat.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+void DrawPrintedPage(ISheetSurface& surface, const PageGeometry& page, const CDocSettings& settings,
+                     CRTData* pageCase, int pageNumber) {
+    const int dpiX = surface.PixelsPerInchX();
+    const int dpiY = surface.PixelsPerInchY();
+    const int* margin = settings.rcMargin;
+    // The rectangle inside the margins, relative to the printable area's corner.
+    const int left = MulDiv(margin[0], dpiX, 2540) - page.offsetX;
+    const int top = MulDiv(margin[1], dpiY, 2540) - page.offsetY;
+    const int right = page.width - page.offsetX - MulDiv(margin[2], dpiX, 2540);
+    const int bottom = page.height - page.offsetY - MulDiv(margin[3], dpiY, 2540);
+    if (settings.bDrawFrame != 0)
+        surface.Rectangle(left, top, right, bottom);
+    if (settings.bPageNumber != 0) {
+        // 10.5 points, standing in the top margin with its lower right corner on the frame's.
+        SurfaceFontSpec request;
+        request.height = MulDiv(105, dpiY, 720);
+        request.face = kSheetFace;
+        CSelectedObject font(surface, surface.CreateFont(request));
+        const unsigned previousAlign = surface.SetTextAlign(TA_RIGHT + TA_BOTTOM);
+        surface.TextOut(right, top, FormatSheetLine(L"P - %i", pageNumber));
+        surface.SetTextAlign(previousAlign);
+    }
+    if (pageCase == nullptr)
+        return;
+    // The sheet starts 8 mm and 5 mm inside the frame; both offsets use the horizontal
+    // resolution.
+    pageCase->DrawSheet(&surface, MulDiv(settings.nFontSize, dpiX, 72),
+                        left + MulDiv(800, dpiX, 2540), top + MulDiv(500, dpiX, 2540),
+                        pageNumber % 2 == 1 ? 1 : 2);
+}
+
+PageGeometry PageGeometryOf(const QPagedPaintDevice& device) {
+    const int resolution = device.logicalDpiX();
+    const QPageLayout layout = device.pageLayout();
+    const QRect paper = layout.fullRectPixels(resolution);
+    const QRect printable = layout.paintRectPixels(resolution);
+    return {paper.width(), paper.height(), printable.left() - paper.left(),
+            printable.top() - paper.top()};
+}
+
+bool PrintPages(QPagedPaintDevice& device, const CDocSettings& settings,
+                const std::function<CRTData*(int)>& caseForPage, int first, int last) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int n = first; n <= last; ++n) {
+        if (n > first && !device.newPage())
+            return false;
+        CPainterSurface surface(painter, device.logicalDpiX(), device.logicalDpiY());
+        DrawPrintedPage(surface, PageGeometryOf(device), settings, caseForPage(n), n);
+    }
+    return painter.end();
+}
+
+int PrintMarkedCases(QPagedPaintDevice& device, const CDocSettings& settings,
+                     std::vector<CRTData>& cases) {
+    std::vector<CRTData*> marked;
+    for (CRTData& c : cases)
+        if (c.m_bPrint != 0)
+            marked.push_back(&c);
+    const int pages = 2 * static_cast<int>(marked.size());
+    if (pages == 0)
+        return 0;
+    // Pages 2k - 1 and 2k carry the k-th marked case.
+    auto caseForPage = [&](int page) { return marked[(page - 1) / 2]; };
+    return PrintPages(device, settings, caseForPage, 1, pages) ? pages : -1;
+}

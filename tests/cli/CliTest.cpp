@@ -1,0 +1,268 @@
+// tarvo-cli end to end: the built program run on files made for each test, with its standard
+// output, standard error and exit status.
+#include "BarTable.h"
+#include "CaseFile.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char ch : arg)
+        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return quoted + "'";
+}
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes ReadBytes(const fs::path& path) {
+    std::string text = ReadText(path);
+    return Bytes(text.begin(), text.end());
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Utf8(const std::wstring& text) {
+    return EncodeUtf8(text);
+}
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = std::string("tarvo-cli-test-") +
+                           testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_dir = fs::temp_directory_path() / name;
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    RunResult Run(const std::vector<std::string>& args) {
+        std::string command = Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
+        for (const std::string& arg : args)
+            command += " " + Quote(arg);
+        fs::path out = m_dir / "stdout";
+        fs::path err = m_dir / "stderr";
+        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
+        int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(out), ReadText(err)};
+    }
+
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+    // Two cases "A" (valid) and "B"; B fails the check when its wall height is zero.
+    std::string TwoCaseFile(const std::string& name, int current, double heightOfB) {
+        std::vector<CRTData> cases(2);
+        cases[0].m_strTitle = L"A";
+        cases[1].m_strTitle = L"B";
+        cases[1].m_H1 = heightOfB;
+        CDocSettings settings;
+        settings.nCurrent = current;
+        WriteBytes(Path(name), WriteCaseFile(settings, cases));
+        return Path(name);
+    }
+
+    fs::path m_dir;
+};
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find("\r\n"));
+}
+
+// The sheet is the clipboard text: every line ends with CR LF and no bare line feed occurs.
+void ExpectClipboardLines(const std::string& sheet) {
+    ASSERT_GE(sheet.size(), 2u);
+    EXPECT_EQ(sheet.substr(sheet.size() - 2), "\r\n");
+    for (std::size_t i = sheet.find('\n'); i != std::string::npos; i = sheet.find('\n', i + 1))
+        ASSERT_EQ(sheet[i - 1], '\r') << "bare line feed at byte " << i;
+}
+
+// Without a file: the sheet of a new default case, as the golden clipboard text has it, with
+// the bar table found beside the executable (the test runs in another folder).
+TEST_F(Cli, SheetOfANewDefaultCaseIsTheGoldenSheet) {
+    RunResult r = Run({"sheet"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, ReadText(fs::path(TARVO_TEST_DATA) / "golden" / "default.txt"));
+}
+
+TEST_F(Cli, SheetOfTheCurrentOrTheChosenCase) {
+    std::string file = TwoCaseFile("two.tarvo", 1, 1.2);
+    RunResult current = Run({"sheet", file});
+    EXPECT_EQ(current.status, 0);
+    EXPECT_EQ(FirstLine(current.out), "B");
+
+    RunResult first = Run({"sheet", "--case", "1", file});
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(FirstLine(first.out), "A");
+    ExpectClipboardLines(first.out);
+
+    for (const char* number : {"0", "3", "x", "-1"}) {
+        RunResult none = Run({"sheet", file, std::string("--case=") + number});
+        EXPECT_EQ(none.status, 2) << number;
+        EXPECT_EQ(none.out, "") << number;
+        EXPECT_NE(none.err, "") << number;
+    }
+}
+
+// A bar table that cannot be loaded is reported, and the sheet is written all the same.
+TEST_F(Cli, SheetWithoutBarTableStillWritesTheSheet) {
+    RunResult r = Run({"sheet", "--reinf", Path("missing.txt")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "tarvo-cli: " + Utf8(kBarTableLoadFailedMessage) + "\n");
+    EXPECT_EQ(FirstLine(r.out), Utf8(CRTData().m_strTitle));
+}
+
+TEST_F(Cli, CheckReportsEveryCaseAndFailsWhenOneFails) {
+    CRTData flat;
+    flat.m_H1 = 0;
+    const std::string messages = Utf8(flat.Validate());
+
+    RunResult failing = Run({"check", TwoCaseFile("bad.tarvo", 0, 0.0)});
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.out, "[1] A\nOK\n\n[2] B\n" + messages + "\n");
+
+    RunResult passing = Run({"check", TwoCaseFile("good.tarvo", 0, 1.2)});
+    EXPECT_EQ(passing.status, 0);
+    EXPECT_EQ(passing.out, "[1] A\nOK\n\n[2] B\nOK\n\n");
+}
+
+// A file written by this system comes back byte for byte, also when written over itself; the
+// reserved fields, slot 3 and a long title included.
+TEST_F(Cli, ResaveGivesBackTheSameBytes) {
+    std::vector<CRTData> cases(3);
+    cases[0].m_strTitle = std::wstring(300, L'擁');
+    cases[1].m_dReserve7 = -7.5;
+    cases[2].m_strBar[SLOT_SPARE] = L"D29";
+    CDocSettings settings;
+    settings.nCurrent = 2;
+    settings.nFontSize = 12;
+    Bytes original = WriteCaseFile(settings, cases);
+    WriteBytes(Path("in.tarvo"), original);
+
+    RunResult r = Run({"resave", Path("in.tarvo"), Path("out.tarvo")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(ReadBytes(Path("out.tarvo")), original);
+
+    EXPECT_EQ(Run({"resave", Path("in.tarvo"), Path("in.tarvo")}).status, 0);
+    EXPECT_EQ(ReadBytes(Path("in.tarvo")), original);
+}
+
+// Saving replaces the file a link points to, and an existing file keeps its permissions.
+TEST_F(Cli, ResaveKeepsLinksAndPermissions) {
+    std::string in = TwoCaseFile("in.tarvo", 0, 1.2);
+    WriteBytes(Path("old.tarvo"), {0x00});
+    fs::permissions(Path("old.tarvo"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("old.tarvo", Path("link.tarvo"));
+
+    EXPECT_EQ(Run({"resave", in, Path("link.tarvo")}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(Path("link.tarvo")));
+    EXPECT_EQ(ReadBytes(Path("old.tarvo")), ReadBytes(in));
+    EXPECT_EQ(fs::status(Path("old.tarvo")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// A save that fails leaves the target as it was and no temporary file behind.
+TEST_F(Cli, ResaveThatCannotWriteLeavesNothingBehind) {
+    std::string in = TwoCaseFile("in.tarvo", 0, 1.2);
+    fs::create_directory(Path("target"));
+    RunResult r = Run({"resave", in, Path("target")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find(Utf8(kCaseFileSaveFailedMessage)), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(Path("target")));
+    std::vector<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"in.tarvo", "stderr", "stdout", "target"}));
+}
+
+// A file that cannot be read: the system's message on standard error, exit status 2 and
+// nothing on standard output, whichever command reads it.
+TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
+    Bytes whole = ReadBytes(TwoCaseFile("two.tarvo", 0, 1.2));
+    WriteBytes(Path("cut.tarvo"), Bytes(whole.begin(), whole.begin() + whole.size() / 2));
+    const std::string format = Utf8(CaseFileStatusMessage(CaseFileStatus::UnexpectedFormat));
+    const std::string failed = Utf8(CaseFileStatusMessage(CaseFileStatus::ReadFailure));
+    struct Unreadable {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Unreadable runs[] = {
+        {{"sheet", Path("cut.tarvo")}, format},
+        {{"check", Path("cut.tarvo")}, format},
+        {{"resave", Path("cut.tarvo"), Path("out.tarvo")}, format},
+        {{"sheet", Path("missing.tarvo")}, failed},
+        {{"check", m_dir.string()}, failed},
+    };
+    for (const Unreadable& run : runs) {
+        SCOPED_TRACE(run.args[0] + " " + run.args[1]);
+        RunResult r = Run(run.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(run.message), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("out.tarvo")));
+}
+
+TEST_F(Cli, BadCommandLinesGiveTheUsageAndStatus2) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"print"},
+        {"sheet", "--font", "12"},
+        {"sheet", "--case"},
+        {"check"},
+        {"check", "a.tarvo", "b.tarvo"},
+        {"resave", "a.tarvo"},
+        {"check", "--case", "1", "a.tarvo"},
+    };
+    for (const std::vector<std::string>& args : bad) {
+        RunResult r = Run(args);
+        EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("tarvo-cli check FILE.tarvo"), std::string::npos);
+    }
+}
+
+TEST_F(Cli, HelpExplainsEveryCommand) {
+    for (const char* flag : {"--help", "-h"}) {
+        RunResult r = Run({"check", flag});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        for (const char* text : {"tarvo-cli sheet", "tarvo-cli check", "tarvo-cli resave", "--case",
+                                 "--reinf", "使い方", "usage"})
+            EXPECT_NE(r.out.find(text), std::string::npos) << text;
+    }
+}
+
+} // namespace

@@ -1,0 +1,544 @@
+// The document's commands, enable rules, page plan and its saving and loading, run against a
+// fake panel and a fake message sink.
+#include "DocFakes.h"
+
+#include "CaseFile.h"
+#include "Commands.h"
+#include "PanelControls.h"
+#include "PanelExchange.h"
+#include "Units.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+const wchar_t kBarTableFailed[] = L"鉄筋データ[reinf.txt]の読み込みに失敗しました";
+const wchar_t kDeleteQuestion[] = L"現在表示されているデータを削除します";
+const wchar_t kUnexpectedFormat[] = L"予期しないファイル形式です。";
+const wchar_t kOpenFailed[] = L"ドキュメントを開くことに失敗しました。";
+const wchar_t kSaveFailed[] = L"ドキュメントの保存に失敗しました。";
+const wchar_t kFreshTitle[] = L"新規擁壁設計";
+
+// A folder of its own for files a test writes; removed afterwards.
+class CScratchFolder {
+public:
+    CScratchFolder() {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        path = std::filesystem::temp_directory_path() /
+               ("tarvo-doc-" + std::to_string(getpid()) + "-" + name);
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~CScratchFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+// ---------------------------------------------------------------- construction
+
+struct FolderCase {
+    bool barTable;
+    bool picture;
+};
+
+class DocConstruction : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(DocConstruction, ReportsAMissingBarTableOnceAndFindsThePicture) {
+    CScratchFolder folder;
+    if (GetParam().barTable)
+        std::filesystem::copy_file(TARVO_BIN_DIR "/reinf.txt", folder.path / "reinf.txt");
+    if (GetParam().picture)
+        std::ofstream(folder.path / "manual.svg") << "<svg/>";
+    CFakeMessages messages;
+    CFakeViews views;
+    CFakeShell shell;
+    CFakeOptionDialog option;
+    CFakeEditDialog edit;
+    CTARVODoc doc({messages, views, shell, option, edit}, folder.path);
+
+    if (GetParam().barTable) {
+        EXPECT_TRUE(messages.shown.empty());
+    } else {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].caption, L"TARVO");
+        EXPECT_EQ(messages.shown[0].text, kBarTableFailed);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    }
+    EXPECT_EQ(doc.m_pathManual.empty(), !GetParam().picture);
+    EXPECT_TRUE(doc.m_arCases.empty());
+    EXPECT_EQ(doc.m_nCurrent, -1);
+
+    doc.OnHelpReadme();
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0], folder.path / "readme.txt");
+}
+
+void PrintTo(const FolderCase& c, std::ostream* os) {
+    *os << "bar table " << c.barTable << ", picture " << c.picture;
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, DocConstruction,
+                         ::testing::Values(FolderCase{true, true}, FolderCase{false, false}));
+
+// ---------------------------------------------------------------- enable rules
+
+struct EnableCase {
+    const char* name;
+    int cases;
+    int current;
+    std::vector<int> enabled;
+};
+
+template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+class DocEnableRules : public DocTest, public ::testing::WithParamInterface<EnableCase> {};
+
+TEST_P(DocEnableRules, FollowTheListAndTheCurrentCase) {
+    const EnableCase& c = GetParam();
+    if (c.cases > 0) {
+        AddCases(std::vector<std::wstring>(c.cases, L"x"));
+        doc.m_nCurrent = c.current;
+    }
+    const int all[] = {ID_FILE_SAVE,   ID_FILE_SAVE_AS, ID_DATA_PREV,   ID_DATA_NEXT,
+                       ID_DATA_DELETE, ID_DATA_EDIT,    ID_DATA_RECALC, ID_DATA_DETAIL,
+                       ID_DATA_ADD,    ID_HELP_MANUAL,  ID_HELP_README, ID_CHECK_PHI};
+    for (int id : all) {
+        bool expected = std::find(c.enabled.begin(), c.enabled.end(), id) != c.enabled.end();
+        EXPECT_EQ(doc.IsCommandEnabled(id), expected) << c.name << " command " << id;
+    }
+}
+
+const std::vector<int> kAlways = {ID_DATA_ADD, ID_HELP_MANUAL, ID_HELP_README, ID_CHECK_PHI};
+std::vector<int> With(std::vector<int> ids) {
+    ids.insert(ids.end(), kAlways.begin(), kAlways.end());
+    return ids;
+}
+const std::vector<int> kHasCases = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_DATA_DELETE,
+                                    ID_DATA_EDIT, ID_DATA_RECALC,  ID_DATA_DETAIL};
+std::vector<int> HasCasesWith(std::vector<int> ids) {
+    ids.insert(ids.end(), kHasCases.begin(), kHasCases.end());
+    return With(ids);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, DocEnableRules,
+    ::testing::Values(EnableCase{"Empty", 0, -1, With({})},
+                      EnableCase{"OnlyCase", 1, 0, HasCasesWith({})},
+                      EnableCase{"FirstOfThree", 3, 0, HasCasesWith({ID_DATA_NEXT})},
+                      EnableCase{"MiddleOfThree", 3, 1, HasCasesWith({ID_DATA_PREV, ID_DATA_NEXT})},
+                      EnableCase{"LastOfThree", 3, 2, HasCasesWith({ID_DATA_PREV})}),
+    CaseName<EnableCase>);
+
+TEST_F(DocTest, NewDocumentShowsNoCaseThePictureAndTheDefaultPanel) {
+    EXPECT_EQ(Label(), L"    0 /     0");
+    EXPECT_TRUE(doc.m_bShowManual);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(panel.GetText(IDC_TITLE), kFreshTitle);
+    EXPECT_EQ(doc.m_nFontSize, 11);
+    EXPECT_EQ(doc.m_rcMargin.left, 1500);
+    EXPECT_EQ(doc.m_rcMargin.bottom, 1500);
+}
+
+// Until the main window exists there is no panel: the commands and a file read at start-up
+// run without one, and the current index is still kept within the list.
+TEST(DocWithoutWindow, RunsWithoutAPanel) {
+    CFakeMessages messages;
+    CFakeViews views;
+    CFakeShell shell;
+    CFakeOptionDialog option;
+    CFakeEditDialog edit;
+    CTARVODoc doc({messages, views, shell, option, edit}, TARVO_BIN_DIR "/");
+    EXPECT_TRUE(doc.OnNewDocument());
+    CDocSettings settings;
+    settings.nCurrent = 5;
+    ASSERT_TRUE(doc.LoadFromBytes(WriteCaseFile(settings, std::vector<CRTData>(2))));
+    EXPECT_EQ(doc.m_nCurrent, 1);
+    EXPECT_FALSE(doc.FillPanel(doc.GetCase(0)));
+    doc.OnDataAdd();
+    doc.OnDataRecalc();
+    doc.OnDataPrev();
+    doc.OnPhiCheck();
+    doc.OnDataDelete();
+    EXPECT_EQ(doc.GetCaseCount(), 2);
+    EXPECT_EQ(doc.m_nCurrent, 1);
+    EXPECT_TRUE(messages.shown.size() == 1u && messages.shown[0].buttons == MessageButtons::YesNo);
+}
+
+TEST_F(DocTest, NewDocumentResetsEverythingTheLastOneChanged) {
+    AddCases({L"a", L"b"});
+    doc.m_nFontSize = 14;
+    doc.m_rcMargin = {1, 2, 3, 4};
+    doc.m_bDrawFrame = 0;
+    doc.m_bShowManual = false;
+    doc.SetModifiedFlag();
+    panel.SetText(IDC_H1, L"999");
+
+    EXPECT_TRUE(doc.OnNewDocument());
+    EXPECT_TRUE(doc.m_arCases.empty());
+    EXPECT_EQ(doc.m_nCurrent, -1);
+    EXPECT_EQ(doc.m_nFontSize, 11);
+    EXPECT_EQ(doc.m_rcMargin.top, 1500);
+    EXPECT_EQ(doc.m_bDrawFrame, 1);
+    EXPECT_TRUE(doc.m_bShowManual);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(panel.GetText(IDC_H1), L"120");
+    EXPECT_EQ(Label(), L"    0 /     0");
+}
+
+// ---------------------------------------------------------------- add and recalculate
+
+TEST_F(DocTest, AddOnAnEmptyDocumentTakesThePanel) {
+    panel.SetText(IDC_TITLE, L"擁壁A");
+    panel.SetText(IDC_H1, L"150");
+    doc.OnDataAdd();
+
+    ASSERT_EQ(doc.m_arCases.size(), 1u);
+    EXPECT_EQ(doc.m_arCases[0].m_strTitle, L"擁壁A");
+    EXPECT_DOUBLE_EQ(doc.m_arCases[0].m_H1, 1.5);
+    EXPECT_EQ(doc.m_nCurrent, 0);
+    EXPECT_EQ(Label(), L"    1 /     1");
+    EXPECT_FALSE(doc.m_bShowManual);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(views.repaints, 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DocTest, AddWithACurrentCaseDuplicatesTheStoredCaseNotThePanel) {
+    panel.SetText(IDC_TITLE, L"擁壁A");
+    doc.OnDataAdd();
+    panel.SetText(IDC_TITLE, L"typed, never applied");
+    panel.SetText(IDC_H1, L"0");
+    doc.OnDataAdd();
+
+    ASSERT_EQ(doc.m_arCases.size(), 2u);
+    EXPECT_EQ(doc.m_arCases[1].m_strTitle, L"擁壁A");
+    EXPECT_DOUBLE_EQ(doc.m_arCases[1].m_H1, 1.2);
+    EXPECT_EQ(doc.m_nCurrent, 1);
+    EXPECT_EQ(Label(), L"    2 /     2");
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"typed, never applied");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DocTest, AddWithInvalidPanelValuesAddsNothing) {
+    panel.SetText(IDC_H1, L"abc");
+    panel.SetText(IDC_MU, L"1.5");
+    CRTData expected;
+    ReadPanel(panel, expected);
+
+    doc.OnDataAdd();
+    EXPECT_TRUE(doc.m_arCases.empty());
+    EXPECT_EQ(doc.m_nCurrent, -1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, expected.Validate());
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(views.repaints, 0);
+    EXPECT_TRUE(doc.m_bShowManual);
+}
+
+TEST_F(DocTest, RecalculateWithInvalidValuesKeepsThemButNeitherMarksNorRepaints) {
+    AddCases({L"a"});
+    doc.FillPanel(doc.GetCase(0));
+    doc.OnHelpManual();
+    views.repaints = 0;
+    panel.SetText(IDC_H1, L"0");
+    panel.SetText(IDC_TITLE, L"b");
+
+    doc.OnDataRecalc();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, CRTData(doc.m_arCases[0]).Validate());
+    EXPECT_EQ(doc.m_arCases[0].m_H1, 0.0);
+    EXPECT_EQ(doc.m_arCases[0].m_strTitle, L"b");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(views.repaints, 0);
+    EXPECT_TRUE(doc.m_bShowManual);
+
+    panel.SetText(IDC_H1, L"140");
+    doc.OnDataRecalc();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_DOUBLE_EQ(doc.m_arCases[0].m_H1, 1.4);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(views.repaints, 1);
+    EXPECT_FALSE(doc.m_bShowManual);
+}
+
+TEST_F(DocTest, RecalculateTrimsTheDesignationsOfTheStoredCase) {
+    AddCases({L"a"});
+    doc.FillPanel(doc.GetCase(0));
+    panel.SetText(IDC_BAR_TOE, L" D16\u3000");
+    doc.OnDataRecalc();
+    EXPECT_EQ(doc.m_arCases[0].m_strBar[SLOT_TOE], L"D16");
+}
+
+// ---------------------------------------------------------------- stepping and the picture
+
+TEST_F(DocTest, SteppingRefillsThePanelAndStopsAtTheEnds) {
+    AddCases({L"a", L"b", L"c"});
+    doc.OnHelpManual();
+    views.repaints = 0;
+
+    doc.OnDataPrev(); // already at the first case
+    EXPECT_EQ(doc.m_nCurrent, 0);
+    EXPECT_EQ(views.repaints, 0);
+    EXPECT_TRUE(doc.m_bShowManual);
+
+    panel.SetText(IDC_TITLE, L"unapplied");
+    doc.OnDataNext();
+    EXPECT_EQ(doc.m_nCurrent, 1);
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"b");
+    EXPECT_EQ(Label(), L"    2 /     3");
+    EXPECT_FALSE(doc.m_bShowManual);
+    doc.OnDataNext();
+    doc.OnDataNext(); // already at the last case
+    EXPECT_EQ(doc.m_nCurrent, 2);
+    doc.OnDataPrev();
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"b");
+    EXPECT_EQ(views.repaints, 3);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_arCases[0].m_strTitle, L"a");
+}
+
+TEST_F(DocTest, InputExplanationShowsThePictureAndDoesNotToggle) {
+    AddCases({L"a", L"b"});
+    doc.m_bShowManual = false;
+    doc.OnHelpManual();
+    doc.OnHelpManual();
+    EXPECT_TRUE(doc.m_bShowManual);
+    EXPECT_EQ(views.repaints, 2);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// ---------------------------------------------------------------- delete
+
+struct DeleteCase {
+    const char* name;
+    int cases;
+    int current;
+    MessageAnswer answer;
+    std::vector<std::wstring> remaining;
+    int newCurrent;
+    const wchar_t* label;
+};
+
+class DocDelete : public DocTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DocDelete, AsksAndKeepsTheCurrentIndexInTheList) {
+    const DeleteCase& c = GetParam();
+    const std::vector<std::wstring> all = {L"1", L"2", L"3", L"4", L"5"};
+    AddCases(std::vector<std::wstring>(all.begin(), all.begin() + c.cases));
+    doc.m_nCurrent = c.current;
+    doc.FillPanel(doc.GetCase(c.current));
+    doc.UpdateIndexLabel();
+    doc.OnHelpManual();
+    views.repaints = 0;
+    messages.answer = c.answer;
+
+    doc.OnDataDelete();
+    ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+    EXPECT_EQ(messages.shown[0].text, kDeleteQuestion);
+    EXPECT_EQ(messages.shown[0].caption, L"TARVO");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(Titles(), c.remaining) << c.name;
+    EXPECT_EQ(doc.m_nCurrent, c.newCurrent) << c.name;
+    EXPECT_EQ(Label(), c.label) << c.name;
+    bool deleted = c.answer == MessageAnswer::Yes;
+    EXPECT_EQ(doc.IsModified(), deleted) << c.name;
+    EXPECT_EQ(views.repaints, deleted ? 1 : 0) << c.name;
+    // The panel shows the new current case; with none left it keeps the deleted values.
+    std::wstring shown = c.newCurrent >= 0 && deleted ? c.remaining[c.newCurrent] : all[c.current];
+    EXPECT_EQ(panel.GetText(IDC_TITLE), shown) << c.name;
+    EXPECT_TRUE(doc.m_bShowManual) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DocDelete,
+    ::testing::Values(
+        DeleteCase{
+            "Middle", 5, 2, MessageAnswer::Yes, {L"1", L"2", L"4", L"5"}, 2, L"    3 /     4"},
+        DeleteCase{"Last", 5, 4, MessageAnswer::Yes, {L"1", L"2", L"3", L"4"}, 3, L"    4 /     4"},
+        DeleteCase{"Only", 1, 0, MessageAnswer::Yes, {}, -1, L"    0 /     0"},
+        DeleteCase{"AnsweredNo", 3, 1, MessageAnswer::No, {L"1", L"2", L"3"}, 1, L"    2 /     3"}),
+    CaseName<DeleteCase>);
+
+TEST_F(DocTest, DeleteOnAnEmptyDocumentAsksNothing) {
+    doc.OnDataDelete();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(doc.RemoveCase(0));
+}
+
+// ---------------------------------------------------------------- page plan
+
+TEST_F(DocTest, PagePlanTakesTwoPagesPerMarkedCase) {
+    AddCases({L"a", L"b", L"c"});
+    doc.m_arCases[1].m_bPrint = 0;
+    EXPECT_EQ(doc.GetPrintPageCount(), 4);
+    const struct {
+        int page;
+        const wchar_t* title;
+    } pages[] = {{1, L"a"},    {2, L"a"},    {3, L"c"},    {4, L"c"},
+                 {5, nullptr}, {0, nullptr}, {-1, nullptr}};
+    for (const auto& p : pages) {
+        const CRTData* rt = doc.GetCaseForPage(p.page);
+        if (p.title)
+            EXPECT_EQ(rt ? rt->m_strTitle : L"(none)", p.title) << "page " << p.page;
+        else
+            EXPECT_EQ(rt, nullptr) << "page " << p.page;
+    }
+    for (CRTData& rt : doc.m_arCases)
+        rt.m_bPrint = 0;
+    EXPECT_EQ(doc.GetPrintPageCount(), 0);
+    EXPECT_EQ(doc.GetCaseForPage(1), nullptr);
+}
+
+// ---------------------------------------------------------------- saving and loading
+
+// The untouched panel of a new document, added as the first case, gives the example file.
+TEST_F(DocTest, FirstCaseFromTheFreshPanelSavesAsTheExampleFile) {
+    doc.OnDataAdd();
+    std::vector<std::uint8_t> bytes = doc.SaveToBytes();
+    EXPECT_EQ(bytes.size(), 531u);
+    const std::vector<std::uint8_t> head = {0x01, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00,
+                                            0x00, 0x00, 0x00, 0x00, 0xDC, 0x05, 0x00, 0x00};
+    EXPECT_TRUE(std::equal(head.begin(), head.end(), bytes.begin()));
+    const std::vector<std::uint8_t> title = {0xFF, 0xFE, 0xFF, 0x06, 0xB0, 0x65, 0x8F, 0x89,
+                                             0xC1, 0x64, 0xC1, 0x58, 0x2D, 0x8A, 0x08, 0x8A};
+    EXPECT_TRUE(std::equal(title.begin(), title.end(), bytes.begin() + 51));
+}
+
+TEST_F(DocTest, SavingRefillsThePanelFromTheStoredCaseAndShowsTheSheet) {
+    AddCases({L"a", L"b"});
+    doc.m_nCurrent = 1;
+    doc.OnHelpManual();
+    panel.SetText(IDC_TITLE, L"unapplied");
+    panel.SetText(IDC_H1, L"500");
+
+    doc.SaveToBytes();
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"b");
+    EXPECT_EQ(panel.GetText(IDC_H1), L"120");
+    EXPECT_EQ(Label(), L"    2 /     2");
+    EXPECT_FALSE(doc.m_bShowManual);
+}
+
+TEST_F(DocTest, LoadingRestoresCasesSettingsAndPanel) {
+    AddCases({L"a", L"b", L"c"});
+    doc.m_arCases[2].m_H1 = 2.5;
+    doc.m_nCurrent = 2;
+    doc.m_nFontSize = 9;
+    doc.m_rcMargin = {100, 200, 300, 400};
+    doc.m_bPageNumber = 0;
+    std::vector<std::uint8_t> bytes = doc.SaveToBytes();
+
+    doc.OnNewDocument();
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.LoadFromBytes(bytes));
+    EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    EXPECT_EQ(doc.m_nCurrent, 2);
+    EXPECT_EQ(doc.m_nFontSize, 9);
+    EXPECT_EQ(doc.m_rcMargin.left, 100);
+    EXPECT_EQ(doc.m_rcMargin.bottom, 400);
+    EXPECT_EQ(doc.m_bPageNumber, 0);
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"c");
+    EXPECT_EQ(panel.GetText(IDC_H1), L"250");
+    EXPECT_EQ(Label(), L"    3 /     3");
+    EXPECT_FALSE(doc.m_bShowManual);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(DocTest, LoadedCurrentIndexBeyondTheListNamesTheLastCase) {
+    CDocSettings settings;
+    settings.nCurrent = 7;
+    std::vector<CRTData> cases(3);
+    cases[2].m_strTitle = L"last";
+    ASSERT_TRUE(doc.LoadFromBytes(WriteCaseFile(settings, cases)));
+    EXPECT_EQ(doc.m_nCurrent, 2);
+    EXPECT_EQ(Label(), L"    3 /     3");
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"last");
+    EXPECT_FALSE(doc.OnUpdateDataNext());
+}
+
+TEST_F(DocTest, ZeroLengthFileGivesNoCaseAndKeepsTheSettings) {
+    AddCases({L"a", L"b"});
+    doc.m_nCurrent = 1;
+    doc.m_nFontSize = 13;
+    doc.m_rcMargin = {1, 2, 3, 4};
+    ASSERT_TRUE(doc.LoadFromBytes({}));
+    EXPECT_TRUE(doc.m_arCases.empty());
+    EXPECT_EQ(doc.m_nCurrent, -1);
+    EXPECT_EQ(doc.m_nFontSize, 13);
+    EXPECT_EQ(doc.m_rcMargin.right, 3);
+    EXPECT_EQ(Label(), L"    0 /     0");
+    EXPECT_FALSE(doc.OnUpdateDataHasCases());
+    EXPECT_FALSE(doc.OnUpdateDataNext());
+    // The next case is made from the panel, as in a new document.
+    panel.SetText(IDC_TITLE, L"from the panel");
+    doc.OnDataAdd();
+    EXPECT_EQ(Titles(), std::vector<std::wstring>{L"from the panel"});
+}
+
+TEST_F(DocTest, FileThatCannotBeReadLeavesTheOpenDocumentAsItWas) {
+    AddCases({L"a", L"b"});
+    doc.m_nCurrent = 1;
+    doc.SetModifiedFlag();
+    std::vector<std::uint8_t> bytes = doc.SaveToBytes();
+    bytes.resize(bytes.size() - 10); // cut inside the last case
+    panel.SetText(IDC_TITLE, L"typed");
+
+    EXPECT_FALSE(doc.LoadFromBytes(bytes));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kUnexpectedFormat);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(doc.m_nCurrent, 1);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(panel.GetText(IDC_TITLE), L"typed");
+}
+
+TEST_F(DocTest, SavedFileOpensAgainAndFileErrorsAreReported) {
+    CScratchFolder folder;
+    AddCases({L"a"});
+    doc.SetModifiedFlag();
+    std::filesystem::path file = folder.path / "walls.tarvo";
+    ASSERT_TRUE(doc.OnSaveDocument(file));
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.OnOpenDocument(file));
+    EXPECT_EQ(Titles(), std::vector<std::wstring>{L"a"});
+
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.OnSaveDocument(folder.path / "no such folder" / "x.tarvo"));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.OnOpenDocument(folder.path / "missing.tarvo"));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text.rfind(kSaveFailed, 0), 0u);
+    EXPECT_EQ(messages.shown[1].text.rfind(kOpenFailed, 0), 0u);
+    EXPECT_EQ(Titles(), std::vector<std::wstring>{L"a"});
+}
+
+// ---------------------------------------------------------------- the φ check box
+
+TEST_F(DocTest, PhiCheckConvertsTheFieldTwiceAndLeavesTheCase) {
+    AddCases({L"a"});
+    doc.FillPanel(doc.GetCase(0));
+    ASSERT_EQ(panel.GetText(IDC_PHI), L"30.00");
+
+    panel.SetCheck(IDC_PHI_CHECK, false); // the click toggles the box first
+    doc.OnPhiCheck();
+    EXPECT_EQ(panel.GetText(IDC_PHI), L"0.333");
+    EXPECT_TRUE(doc.IsModified());
+    panel.SetCheck(IDC_PHI_CHECK, true);
+    doc.OnPhiCheck();
+    EXPECT_EQ(panel.GetText(IDC_PHI), L"30.0");
+    EXPECT_EQ(doc.m_arCases[0].m_bPhiInput, 1);
+    EXPECT_EQ(doc.m_arCases[0].m_phi, CRTData().m_phi);
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// The screen view of three cases at 96 pixels per inch against reference images: the default
+// wall, a sloped backfill over a stem with a front batter and a front surcharge, and a wall
+// whose resultant lies outside the middle third. A pixel counts as different when its grey
+// level is off by more than a quarter of the range; a few such pixels are tolerated for
+// antialiasing. With TARVO_UPDATE_GOLDEN=1 the references are written instead.
+#include "BarTable.h"
+#include "RTData.h"
+#include "ScreenView.h"
+#include "Units.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace {
+
+constexpr int kTolerance = 64;     // grey levels
+constexpr int kMaxDifferent = 250; // pixels of 2.5 million, 0.01 %
+
+struct GoldenCase {
+    const char* name;
+    std::function<void(CRTData&)> change;
+};
+
+const GoldenCase kCases[] = {
+    {"default", [](CRTData&) {}},
+    {"sloped-batter",
+     [](CRTData& c) {
+         c.m_alpha = DegToRad(15);
+         c.m_T2 = 0.45;
+         c.m_T3 = 0.10;
+         c.m_qFront = 10;
+     }},
+    {"outside-middle-third",
+     [](CRTData& c) {
+         c.m_H1 = 2.5;
+         c.m_L1 = 1.0;
+         c.m_L2 = 0.3;
+     }},
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class GoldenImage : public ::testing::TestWithParam<GoldenCase> {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadBarTable(TARVO_TEST_DATA "/../res/reinf.txt")); }
+};
+
+TEST_P(GoldenImage, ScreenViewMatchesTheReference) {
+    CRTData c;
+    GetParam().change(c);
+    const QImage actual = RenderScreenView(c, 11, 96).convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_EQ(actual.size(), QSize(1000, 2500));
+    const QString path = QStringLiteral(TARVO_TEST_DATA "/golden/screen-%1.png")
+                             .arg(QString::fromLatin1(GetParam().name));
+    const char* update = std::getenv("TARVO_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        ASSERT_TRUE(actual.save(path));
+        GTEST_SKIP() << "reference written";
+    }
+    const QImage expected = QImage(path).convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_FALSE(expected.isNull()) << "missing reference " << path.toStdString();
+    ASSERT_EQ(expected.size(), actual.size());
+    int different = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        const uchar* a = actual.constScanLine(y);
+        const uchar* e = expected.constScanLine(y);
+        for (int x = 0; x < actual.width(); ++x)
+            different += std::abs(a[x] - e[x]) > kTolerance;
+    }
+    if (different > kMaxDifferent)
+        actual.save(
+            QStringLiteral("screen-%1-actual.png").arg(QString::fromLatin1(GetParam().name)));
+    EXPECT_LE(different, kMaxDifferent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenImage, ::testing::ValuesIn(kCases), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (ch == '-')
+            ch = '_';
+    return name;
+});
+
+} // namespace
