@@ -179,6 +179,10 @@ CRTData* CTARVODoc::GetCaseForPage(int page) {
     return nullptr;
 }
 
+CDocSettings CTARVODoc::GetSettings() const {
+    return SettingsOf(*this);
+}
+
 void CTARVODoc::FillPanelDefaults() {
     if (m_pPanel)
         ::FillPanelDefaults(*m_pPanel);

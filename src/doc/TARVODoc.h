@@ -4,6 +4,7 @@
 // reaches the program's windows only through the small interfaces it is given.
 #pragma once
 
+#include "CaseFile.h"
 #include "DialogControls.h"
 #include "EditDialog.h"
 #include "MessageSink.h"
@@ -81,6 +82,8 @@ public:
     // the first marked case, 3 and 4 the second, and so on.
     int GetPrintPageCount() const;
     CRTData* GetCaseForPage(int page);
+    // The page settings as printing uses them and the case file carries them.
+    CDocSettings GetSettings() const;
 
     // The panel exchange through the main window's panel; without a panel nothing happens
     // and FillPanel reports false, as it does when it is given no case.

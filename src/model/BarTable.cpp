@@ -93,6 +93,10 @@ bool LoadBarTable(std::istream& in) {
         while (rows < kBarTableRows && std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
+            // The file is text: a NUL byte ends the line, as it ends any C string. Read as a
+            // character, NUL bytes would make a row with an empty designation.
+            if (std::size_t nul = line.find('\0'); nul != std::string::npos)
+                line.erase(nul);
             if (ParseLine(line, table[rows]))
                 ++rows;
         }

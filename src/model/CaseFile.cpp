@@ -127,12 +127,13 @@ CaseFileStatus ReadCaseFile(const std::vector<std::uint8_t>& bytes, CDocSettings
     // at the first case that runs past the end.
     std::vector<CRTData> loaded;
     bool classKnown = false;
-    for (std::uint32_t i = 0; i < count && ar.Ok(); ++i) {
+    for (std::uint32_t i = 0; i < count; ++i) {
         ReadCaseTag(ar, classKnown);
-        CRTData record;
+        CRTData record; // the defaults, overwritten field by field
         record.Serialize(ar);
-        if (ar.Ok())
-            loaded.push_back(std::move(record));
+        if (!ar.Ok())
+            break;
+        loaded.push_back(std::move(record));
     }
     switch (ar.Error()) {
     case ArchiveError::None:

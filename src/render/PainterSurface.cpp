@@ -44,7 +44,7 @@ CPainterSurface::CPainterSurface(QPainter& painter, int dpiX, int dpiY)
     // The default pen: solid black, one device pixel wide whatever the resolution.
     m_painter.setPen(QPen(Qt::black, 0));
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    SurfaceFontSpec stockFont;
+    SurfaceFont stockFont;
     stockFont.height = MulDiv(12, dpiY, 96);
     stockFont.face = kSheetFace;
     m_objects.Select(CreateFont(stockFont));
@@ -55,7 +55,7 @@ CPainterSurface::~CPainterSurface() {
     m_painter.restore();
 }
 
-QFont CPainterSurface::FontFor(const SurfaceFontSpec& request) {
+QFont CPainterSurface::FontFor(const SurfaceFont& request) {
     QFont font(FamilyFor(request.face));
     // The cell height is the em square of the Mincho faces.
     font.setPixelSize(std::max(1, std::abs(request.height)));
@@ -66,7 +66,7 @@ QFont CPainterSurface::FontFor(const SurfaceFontSpec& request) {
     return font;
 }
 
-SurfaceHandle CPainterSurface::CreateFont(const SurfaceFontSpec& request) {
+SurfaceHandle CPainterSurface::CreateFont(const SurfaceFont& request) {
     return m_objects.Add(true, {FontFor(request), request.escapement, {}});
 }
 

@@ -21,7 +21,7 @@ public:
 
     int PixelsPerInchX() const override { return m_dpiX; }
     int PixelsPerInchY() const override { return m_dpiY; }
-    SurfaceHandle CreateFont(const SurfaceFontSpec& request) override;
+    SurfaceHandle CreateFont(const SurfaceFont& request) override;
     SurfaceHandle CreateSolidBrush(SurfaceColor color) override;
     SurfaceHandle CreateHatchBrush(int style, SurfaceColor color) override;
     SurfaceHandle SelectObject(SurfaceHandle object) override;
@@ -34,7 +34,7 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
 
     // The QFont of a font request: the cell height as pixel size, unhinted advances.
-    static QFont FontFor(const SurfaceFontSpec& request);
+    static QFont FontFor(const SurfaceFont& request);
 
     // The family that stands in for a requested face: the Mincho face itself where it is
     // installed, else its Latin name, else IPAMincho, in all of which ASCII characters are

@@ -21,7 +21,7 @@ void DrawPrintedPage(ISheetSurface& surface, const PageGeometry& page, const CDo
         surface.Rectangle(left, top, right, bottom);
     if (settings.bPageNumber != 0) {
         // 10.5 points, standing in the top margin with its lower right corner on the frame's.
-        SurfaceFontSpec request;
+        SurfaceFont request;
         request.height = MulDiv(105, dpiY, 720);
         request.face = kSheetFace;
         CSelectedObject font(surface, surface.CreateFont(request));

@@ -469,7 +469,7 @@ void CRTData::DrawSheet(ISheetSurface* surface, int fh, int x0, int y0, int sele
         lay.Wb = MulDiv(230, surface->PixelsPerInchX(), 72);
         lay.Hb = MulDiv(220, surface->PixelsPerInchY(), 72);
         lay.U = MulDiv(15, surface->PixelsPerInchY(), 72);
-        font = surface->CreateFont(SurfaceFontSpec{fh, 0, 1, kSheetFace});
+        font = surface->CreateFont(SurfaceFont{fh, 0, 1, kSheetFace});
         previousFont = surface->SelectObject(font);
     }
 

@@ -66,7 +66,7 @@ void CWallOutline::Draw(ISheetSurface& surface) const {
 }
 
 SurfaceHandle CreateFigureFont(ISheetSurface& surface, int hF, int escapement) {
-    SurfaceFontSpec request;
+    SurfaceFont request;
     request.height = hF;
     request.escapement = escapement;
     request.pitch = 0;

@@ -42,7 +42,7 @@ enum { HATCH_VERTICAL = 1 };
 
 // A font as the sheet asks for it: a cell height in device units, an escapement of 0 or 900
 // (tenths of a degree; 900 reads upward), fixed (1) or default (0) pitch, and a face name.
-struct SurfaceFontSpec {
+struct SurfaceFont {
     int height = 0;
     int escapement = 0;
     int pitch = 0;
@@ -63,7 +63,7 @@ public:
     virtual int PixelsPerInchX() const = 0;
     virtual int PixelsPerInchY() const = 0;
 
-    virtual SurfaceHandle CreateFont(const SurfaceFontSpec& request) = 0;
+    virtual SurfaceHandle CreateFont(const SurfaceFont& request) = 0;
     virtual SurfaceHandle CreateSolidBrush(SurfaceColor color) = 0;
     virtual SurfaceHandle CreateHatchBrush(int style, SurfaceColor color) = 0;
     // Selects a font or a brush and returns the one selected before.

@@ -172,4 +172,16 @@ TEST_F(BarTableTest, ShippedTableHasTheJisDeformedBars) {
     }
 }
 
+// A NUL byte ends the text of a line: NUL bytes in the designation columns make no row with
+// an empty designation, which an empty designation of a case would then resolve to.
+TEST_F(BarTableTest, NulByteEndsTheLine) {
+    using namespace std::string_literals;
+    EXPECT_FALSE(Load("\0\0\0 SD345 127,127,195,345,40,995,345\n"s));
+    EXPECT_EQ(WithDesignation(L"").GetBarArea(0), 0.0);
+    EXPECT_FALSE(Load("D13 SD\0"
+                      "345 127,127,195,345,40,995,345\n"s));
+    ASSERT_TRUE(Load("D13 SD345 127,127,195,345,40,995,345\0 trailing\n"s));
+    EXPECT_STREQ(g_barTable[0].szGrade, L"SD345");
+}
+
 } // namespace

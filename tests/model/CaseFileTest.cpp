@@ -200,6 +200,16 @@ TEST(CaseFile, OnlyTheFirstCaseCarriesTheClassDescription) {
               (Bytes{0x01, 0x80}));
 }
 
+// From 65535 cases on the count takes its long form: 0xFFFF and a uint32.
+TEST(CaseFile, CountOf65535CasesTakesTheLongForm) {
+    std::vector<CRTData> cases(0xFFFF);
+    Bytes file = WriteCaseFile(CDocSettings{}, cases);
+    EXPECT_EQ(Slice(file, 36, 44), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF}));
+    std::vector<CRTData> loaded;
+    ASSERT_EQ(Read(file, loaded), CaseFileStatus::Ok);
+    EXPECT_EQ(loaded.size(), cases.size());
+}
+
 // The 8-bit text form has no marker and counts bytes of the system code page, CP932: its
 // NEC and vendor characters and its mapping of the wave dash to the full-width tilde.
 TEST(CaseFile, ReadsTheEightBitTextFormOfTheSystemCodePage) {

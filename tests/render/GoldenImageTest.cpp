@@ -8,6 +8,7 @@
 #include "ScreenView.h"
 #include "Units.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -75,10 +76,12 @@ TEST_P(GoldenImage, ScreenViewMatchesTheReference) {
         for (int x = 0; x < actual.width(); ++x)
             different += std::abs(a[x] - e[x]) > kTolerance;
     }
+    // A failing image is kept beside the test program for a look.
     if (different > kMaxDifferent)
         actual.save(
-            QStringLiteral("screen-%1-actual.png").arg(QString::fromLatin1(GetParam().name)));
-    EXPECT_LE(different, kMaxDifferent);
+            QCoreApplication::applicationDirPath() +
+            QStringLiteral("/screen-%1-actual.png").arg(QString::fromLatin1(GetParam().name)));
+    EXPECT_LE(different, kMaxDifferent) << "pixels different";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenImage, ::testing::ValuesIn(kCases), [](const auto& info) {

@@ -45,8 +45,8 @@ QRect Ink(const QImage& image) {
     return box;
 }
 
-SurfaceFontSpec Mincho(int height, int escapement = 0) {
-    SurfaceFontSpec request;
+SurfaceFont Mincho(int height, int escapement = 0) {
+    SurfaceFont request;
     request.height = height;
     request.escapement = escapement;
     request.face = kSheetFace;

@@ -5,7 +5,7 @@ CRecordingSurface::CRecordingSurface(int dpiX, int dpiY) : m_dpiX(dpiX), m_dpiY(
     m_objects.Select(m_objects.Add(false, {}));
 }
 
-SurfaceHandle CRecordingSurface::CreateFont(const SurfaceFontSpec& request) {
+SurfaceHandle CRecordingSurface::CreateFont(const SurfaceFont& request) {
     ++m_fontsCreated;
     return m_objects.Add(true, {request, {}});
 }

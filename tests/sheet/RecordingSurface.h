@@ -22,7 +22,7 @@ struct RecordedOp {
     // and right-bottom.
     std::vector<SurfacePoint> points;
     std::wstring text;
-    SurfaceFontSpec font; // in effect for TEXT
+    SurfaceFont font; // in effect for TEXT
     unsigned align = 0;   // in effect for TEXT
     RecordedBrush brush;  // in effect for POLYGON and RECTANGLE
 };
@@ -36,7 +36,7 @@ public:
 
     int PixelsPerInchX() const override { return m_dpiX; }
     int PixelsPerInchY() const override { return m_dpiY; }
-    SurfaceHandle CreateFont(const SurfaceFontSpec& request) override;
+    SurfaceHandle CreateFont(const SurfaceFont& request) override;
     SurfaceHandle CreateSolidBrush(SurfaceColor color) override;
     SurfaceHandle CreateHatchBrush(int style, SurfaceColor color) override;
     SurfaceHandle SelectObject(SurfaceHandle object) override;
@@ -64,7 +64,7 @@ public:
 
 private:
     struct Object {
-        SurfaceFontSpec font;
+        SurfaceFont font;
         RecordedBrush brush;
     };
 

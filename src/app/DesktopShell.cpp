@@ -1,0 +1,9 @@
+#include "DesktopShell.h"
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+void CDesktopShell::OpenFile(const std::filesystem::path& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+}

@@ -1,0 +1,9 @@
+// Hands a file to the desktop, which opens it with the program registered for its type.
+#pragma once
+
+#include "ShellOpen.h"
+
+class CDesktopShell : public IShellOpen {
+public:
+    void OpenFile(const std::filesystem::path& path) override;
+};

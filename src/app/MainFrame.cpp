@@ -1,0 +1,313 @@
+#include "MainFrame.h"
+
+#include "AboutDlg.h"
+#include "CommandTable.h"
+#include "MessageSink.h"
+#include "SheetView.h"
+#include "TARVOApp.h"
+#include "TARVODoc.h"
+#include "ViewSplitter.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// Width and height of the main window when it opens.
+constexpr int kFrameWidth = 1150;
+constexpr int kFrameHeight = 900;
+
+using DocCommand = void (CTARVODoc::*)();
+const std::map<int, DocCommand> kDocCommands = {
+    {ID_DATA_PREV, &CTARVODoc::OnDataPrev},     {ID_DATA_NEXT, &CTARVODoc::OnDataNext},
+    {ID_DATA_DELETE, &CTARVODoc::OnDataDelete}, {ID_DATA_ADD, &CTARVODoc::OnDataAdd},
+    {ID_DATA_RECALC, &CTARVODoc::OnDataRecalc}, {ID_DATA_DETAIL, &CTARVODoc::OnDataDetail},
+    {ID_DATA_EDIT, &CTARVODoc::OnDataEdit},     {ID_HELP_MANUAL, &CTARVODoc::OnHelpManual},
+    {ID_HELP_README, &CTARVODoc::OnHelpReadme}, {ID_CHECK_PHI, &CTARVODoc::OnPhiCheck},
+};
+
+bool IsRecentFile(int id) {
+    return id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
+}
+
+QKeySequence KeyOf(const QKeyEvent& event) {
+    return QKeySequence(event.keyCombination());
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTARVOApp& app, CTARVODoc& doc, const CManualPicture& picture,
+                       IMessageSink& messages)
+    : m_app(app), m_doc(doc), m_panel(new CInputPanel),
+      m_splitter(new CViewSplitter([&doc, &picture] { return new CTARVOView(doc, picture); })),
+      m_printer(doc, messages, *m_panel) {
+    resize(kFrameWidth, kFrameHeight);
+    setAcceptDrops(true);
+
+    auto* client = new QWidget;
+    auto* layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_panel);
+    auto* border = new QFrame;
+    border->setFrameShape(QFrame::VLine);
+    border->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(border);
+    layout->addWidget(m_splitter, 1);
+    setCentralWidget(client);
+    connect(m_panel, &CInputPanel::commandRequested, this, &CMainFrame::OnCommand);
+
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateAccelerators();
+    RouteProgramKeys();
+    OnDocumentChanged();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::AddAction(int id, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setStatusTip(StatusPrompt(id));
+    action->setToolTip(ToolTipPrompt(id));
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    for (const CMenuDef& def : MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(def.title);
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        for (const CMenuItem& item : def.items) {
+            if (item.id == 0) {
+                menu->addSeparator();
+            } else if (item.id == ID_FILE_MRU_FILE1) {
+                // The placeholder stands where the recent files are listed.
+                m_recentPlaceholder = item.text;
+                for (int i = 0; i < kRecentFileCount; ++i)
+                    menu->addAction(AddAction(ID_FILE_MRU_FILE1 + i, item.text));
+            } else {
+                menu->addAction(AddAction(item.id, item.text));
+            }
+        }
+    }
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+        m_actions[id]->setCheckable(true);
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ToolbarButtons()) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_actions.at(id);
+        action->setIcon(QIcon(ToolbarIcon(id)));
+        m_toolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateStatusBar() {
+    auto* idle = new QLabel(IdleStatusText());
+    statusBar()->addWidget(idle, 1);
+    // The key states cannot be read portably: the indicators stand greyed.
+    for (const QString& indicator : StatusIndicators()) {
+        auto* pane = new QLabel(indicator);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(indicator) + 12);
+        pane->setEnabled(false);
+        statusBar()->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::CreateAccelerators() {
+    // The first entry of a key wins; a later entry of the same key is never reached.
+    std::set<QKeySequence> bound;
+    for (const CAccelerator& accelerator : Accelerators()) {
+        if (!bound.insert(accelerator.key).second)
+            continue;
+        if (!IsEditingCommand(accelerator.command))
+            m_programKeys.insert(accelerator.key);
+        auto* shortcut = new QShortcut(accelerator.key, this);
+        shortcut->setAutoRepeat(false);
+        const int id = accelerator.command;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { OnCommand(id); });
+    }
+}
+
+void CMainFrame::RouteProgramKeys() {
+    for (QLineEdit* edit : m_panel->findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // A text field claims keys such as Ctrl+A or Ctrl+Delete for itself; the program's own
+    // accelerators take them first.
+    if (event->type() == QEvent::ShortcutOverride &&
+        m_programKeys.count(KeyOf(*static_cast<QKeyEvent*>(event))) != 0) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QAction* CMainFrame::Action(int id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const {
+    if (IsRecentFile(id))
+        return id - ID_FILE_MRU_FILE1 < m_app.RecentFiles().Files().size();
+    switch (id) {
+    case ID_EDIT_UNDO:
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+        return false;
+    case ID_EDIT_COPY:
+        return IsCopyEnabled(m_doc);
+    default:
+        return m_doc.IsCommandEnabled(id);
+    }
+}
+
+void CMainFrame::OnCommand(int id) {
+    if (!IsCommandEnabled(id))
+        return;
+    auto docCommand = kDocCommands.find(id);
+    if (docCommand != kDocCommands.end()) {
+        (m_doc.*docCommand->second)();
+    } else if (IsRecentFile(id)) {
+        m_app.OnFileMru(id - ID_FILE_MRU_FILE1);
+    } else {
+        switch (id) {
+        case ID_FILE_NEW:
+            m_app.OnFileNew();
+            break;
+        case ID_FILE_OPEN:
+            m_app.OnFileOpen();
+            break;
+        case ID_FILE_SAVE:
+            m_app.OnFileSave();
+            break;
+        case ID_FILE_SAVE_AS:
+            m_app.OnFileSaveAs();
+            break;
+        case ID_FILE_PRINT:
+            m_printer.Print(this);
+            break;
+        case ID_FILE_PRINT_PREVIEW:
+            m_printer.Preview(this);
+            break;
+        case ID_FILE_PRINT_SETUP:
+            m_printer.Setup(this);
+            break;
+        case ID_APP_EXIT:
+            close();
+            break;
+        case ID_EDIT_COPY:
+            CopySheetToClipboard(m_doc);
+            break;
+        case ID_VIEW_TOOLBAR:
+            m_toolBar->setHidden(!m_toolBar->isHidden());
+            break;
+        case ID_VIEW_STATUS_BAR:
+            statusBar()->setHidden(!statusBar()->isHidden());
+            break;
+        case ID_WINDOW_SPLIT:
+            m_splitter->ToggleSplit();
+            break;
+        case ID_NEXT_PANE:
+            m_splitter->ActivatePane(1);
+            break;
+        case ID_PREV_PANE:
+            m_splitter->ActivatePane(-1);
+            break;
+        case ID_APP_ABOUT:
+            CAboutDlg(this).exec();
+            break;
+        default:
+            break;
+        }
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI() {
+    for (const auto& [id, action] : m_actions)
+        action->setEnabled(IsCommandEnabled(id));
+    m_actions.at(ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
+    m_actions.at(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    for (const auto& [id, button] : m_panel->Buttons())
+        button->setEnabled(IsCommandEnabled(id));
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const QStringList& files = m_app.RecentFiles().Files();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = m_actions.at(ID_FILE_MRU_FILE1 + i);
+        if (files.isEmpty()) {
+            // The grey placeholder alone.
+            action->setText(m_recentPlaceholder);
+            action->setVisible(i == 0);
+        } else {
+            action->setText(m_app.RecentFiles().MenuText(i));
+            action->setVisible(i < files.size());
+        }
+    }
+}
+
+void CMainFrame::UpdateAllViews() {
+    m_splitter->UpdateAllViews();
+}
+
+void CMainFrame::OnDocumentChanged() {
+    setWindowTitle(m_app.Title() + QStringLiteral(" - ") + QString::fromWCharArray(kAppTitle));
+    UpdateRecentFileMenu();
+    UpdateAllViews();
+    UpdateCommandUI();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_app.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    m_app.ExitInstance();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            m_app.OpenDocumentFile(url.toLocalFile());
+            return;
+        }
+    }
+}

@@ -1,0 +1,74 @@
+// The main window: menus, accelerator keys, toolbar and status bar, the input panel at the
+// left and the panes of the sheet view. Menus, keys, toolbar buttons and the panel's buttons
+// send command ids to one handler, which runs a command only while its enable rule allows.
+#pragma once
+
+#include "InputPanel.h"
+#include "SheetPrinter.h"
+#include "ViewUpdate.h"
+
+#include <QKeySequence>
+#include <QMainWindow>
+
+#include <map>
+#include <set>
+
+class CManualPicture;
+class CTARVOApp;
+class CTARVODoc;
+class CViewSplitter;
+class IMessageSink;
+class QAction;
+class QLabel;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public IViewUpdate {
+    Q_OBJECT
+public:
+    CMainFrame(CTARVOApp& app, CTARVODoc& doc, const CManualPicture& picture,
+               IMessageSink& messages);
+    ~CMainFrame() override;
+
+    CInputPanel& Panel() { return *m_panel; }
+    CViewSplitter& Splitter() { return *m_splitter; }
+    CSheetPrinter& Printer() { return m_printer; }
+    // The menu or toolbar action of a command, or null.
+    QAction* Action(int id) const;
+
+    // Runs a command when its enable rule allows it, then refreshes the enable states.
+    void OnCommand(int id);
+    bool IsCommandEnabled(int id) const;
+    // Enables and disables menu items, toolbar buttons and panel buttons by their rules.
+    void UpdateCommandUI();
+
+    void UpdateAllViews() override;
+    // After the document was replaced, saved or renewed: title, recent files, panes and
+    // enable states.
+    void OnDocumentChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* AddAction(int id, const QString& text);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateAccelerators();
+    void UpdateRecentFileMenu();
+    // The panel's fields keep their editing keys; the program's own keys work there too.
+    void RouteProgramKeys();
+
+    CTARVOApp& m_app;
+    CTARVODoc& m_doc;
+    CInputPanel* m_panel;
+    CViewSplitter* m_splitter;
+    CSheetPrinter m_printer;
+    QToolBar* m_toolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::set<QKeySequence> m_programKeys;
+    QString m_recentPlaceholder;
+};

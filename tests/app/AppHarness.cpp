@@ -1,0 +1,133 @@
+#include "AppHarness.h"
+
+#include "InputPanel.h"
+#include "MainFrame.h"
+#include "TARVODoc.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr int kModalLimitMs = 5000;
+
+} // namespace
+
+MessageAnswer CRecordingMessages::Show(const std::wstring& caption, const std::wstring& text,
+                                       MessageIcon icon, MessageButtons buttons) {
+    shown.push_back({caption, text, icon, buttons});
+    return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+}
+
+SaveAnswer CRecordingMessages::AskSave(const std::wstring& text) {
+    saveQuestions.push_back(text);
+    return saveAnswer;
+}
+
+QString CScriptedFileDialogs::GetOpenFileName(QWidget*) {
+    ++opens;
+    return openName;
+}
+
+QString CScriptedFileDialogs::GetSaveFileName(QWidget*, const QString& proposed) {
+    proposals.push_back(proposed);
+    return saveName;
+}
+
+CAppHarness::CAppHarness(const QStringList& arguments) {
+    m_app = std::make_unique<CTARVOApp>(CAppServices{messages, files, shell},
+                                        std::filesystem::path(TARVO_BIN_DIR "/"), SettingsPath());
+    startUp = m_app->InitInstance(arguments);
+    if (startUp == CTARVOApp::StartUp::ShowWindow) {
+        Frame().activateWindow();
+        if (!QTest::qWaitForWindowActive(&Frame()))
+            qWarning("the main window did not become active");
+    }
+}
+
+CAppHarness::~CAppHarness() = default;
+
+CMainFrame& CAppHarness::Frame() {
+    return m_app->MainFrame();
+}
+
+CTARVODoc& CAppHarness::Doc() {
+    return m_app->Document();
+}
+
+CInputPanel& CAppHarness::Panel() {
+    return Frame().Panel();
+}
+
+void CAppHarness::Type(int controlId, const QString& text) {
+    QWidget* control = Panel().Control(controlId);
+    QLineEdit* edit = qobject_cast<QLineEdit*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        edit = combo->lineEdit();
+    if (edit == nullptr) {
+        qWarning("no field %d on the panel", controlId);
+        return;
+    }
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text) {
+        // QTest names keys for ASCII characters only; any other character arrives as text.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, static_cast<char>(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QString CAppHarness::Text(int controlId) {
+    return QString::fromStdWString(Panel().Controls().GetText(controlId));
+}
+
+void CAppHarness::Press(int commandId) {
+    QAbstractButton* button = Panel().Button(commandId);
+    if (button == nullptr) {
+        qWarning("no button for command %d on the panel", commandId);
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString CAppHarness::Label() {
+    return Text(1046);
+}
+
+void WhenModal(std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer;
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            if (waited->elapsed() > kModalLimitMs) {
+                poll->deleteLater();
+                QTest::qFail("no modal window opened", __FILE__, __LINE__);
+            }
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+        QTimer::singleShot(kModalLimitMs, modal, [modal] {
+            if (!modal->isVisible())
+                return;
+            QTest::qFail("a modal window was left open", __FILE__, __LINE__);
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        });
+    });
+    poll->start(10);
+}

@@ -1,0 +1,239 @@
+// Printing and preview through the document's page plan, and the shell's small parts: the
+// command line, the frame of the explanation picture, the settings file and the recent-file
+// names.
+#include "AppHarness.h"
+#include "CommandLine.h"
+#include "CommandTable.h"
+#include "InputPanel.h"
+#include "MainFrame.h"
+#include "ManualPicture.h"
+#include "RecentFileList.h"
+#include "SettingsFile.h"
+#include "TARVODoc.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Three cases marked 1, 0, 1 for printing.
+void AddMarkedCases(CAppHarness& h) {
+    for (int mark : {1, 0, 1}) {
+        h.Press(ID_DATA_ADD);
+        h.Doc().GetCase(h.Doc().m_nCurrent)->m_bPrint = mark;
+    }
+    h.Frame().UpdateCommandUI();
+}
+
+int PdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return static_cast<int>(file.readAll().count("/Type /Page\n"));
+}
+
+} // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void previewShowsTwoPagesPerMarkedCase();
+    void printedPagesFollowThePagePlan();
+    void commandLine_data();
+    void commandLine();
+    void svgFrame_data();
+    void svgFrame();
+    void explanationPictureBesideTheProgram();
+    void abbreviatedPaths_data();
+    void abbreviatedPaths();
+    void settingsFileKeepsSectionNames();
+    void settingsFileBesideTheProgramOrInTheUsersFolder();
+};
+
+void PrintTest::previewShowsTwoPagesPerMarkedCase() {
+    CAppHarness h;
+    AddMarkedCases(h);
+    int pages = -1;
+    bool panelHidden = false;
+    WhenModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        QVERIFY(preview != nullptr);
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        widget->updatePreview();
+        pages = widget->pageCount();
+        panelHidden = h.Panel().isHidden();
+        preview->reject();
+    });
+    h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    QCOMPARE(pages, 4);
+    QVERIFY(panelHidden);
+    QVERIFY(!h.Panel().isHidden());
+}
+
+void PrintTest::printedPagesFollowThePagePlan() {
+    CAppHarness h;
+    AddMarkedCases(h);
+    QTemporaryDir dir;
+    CSheetPrinter& printer = h.Frame().Printer();
+    QPrinter& device = printer.Printer();
+    device.setOutputFormat(QPrinter::PdfFormat);
+
+    device.setOutputFileName(dir.filePath(QStringLiteral("all.pdf")));
+    QVERIFY(printer.PrintDirect());
+    QCOMPARE(PdfPages(device.outputFileName()), 4);
+    QVERIFY(!h.Panel().isHidden());
+
+    // A range beyond the last page is cut at it.
+    device.setOutputFileName(dir.filePath(QStringLiteral("range.pdf")));
+    QVERIFY(printer.PrintPages(device, 3, 9));
+    QCOMPARE(PdfPages(device.outputFileName()), 2);
+
+    // Without a marked case nothing is printed, and that is no failure.
+    for (int i = 0; i < h.Doc().GetCaseCount(); ++i)
+        h.Doc().GetCase(i)->m_bPrint = 0;
+    device.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
+    QVERIFY(printer.PrintDirect());
+    QVERIFY(!QFile::exists(device.outputFileName()));
+    QVERIFY(h.messages.shown.empty());
+
+    // A job that cannot start is reported.
+    h.Doc().GetCase(0)->m_bPrint = 1;
+    device.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    QVERIFY(!printer.PrintDirect());
+    QCOMPARE(h.messages.shown.size(), size_t(1));
+    QCOMPARE(QString::fromStdWString(h.messages.shown[0].text),
+             QStringLiteral("印刷ジョブを開始できませんでした。"));
+}
+
+void PrintTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("nothing") << QStringList{} << int(CCommandLineInfo::FileNew) << QString()
+                             << QString();
+    QTest::newRow("absolute path")
+        << QStringList{"/home/a/壁.tarvo"} << int(CCommandLineInfo::FileOpen) << "/home/a/壁.tarvo"
+        << QString();
+    QTest::newRow("print") << QStringList{"/p", "a.tarvo"} << int(CCommandLineInfo::FilePrint)
+                           << "a.tarvo" << QString();
+    QTest::newRow("print, switch after the name")
+        << QStringList{"a.tarvo", "-P"} << int(CCommandLineInfo::FilePrint) << "a.tarvo"
+        << QString();
+    QTest::newRow("print to") << QStringList{"/pt", "a.tarvo", "Office", "drv", "port"}
+                              << int(CCommandLineInfo::FilePrintTo) << "a.tarvo"
+                              << "Office";
+    QTest::newRow("print to without printer")
+        << QStringList{"/pt", "a.tarvo"} << int(CCommandLineInfo::FilePrint) << "a.tarvo"
+        << QString();
+    QTest::newRow("switch without file")
+        << QStringList{"/p"} << int(CCommandLineInfo::FileNew) << QString() << QString();
+    QTest::newRow("dde") << QStringList{"/dde"} << int(CCommandLineInfo::FileNew) << QString()
+                         << QString();
+}
+
+void PrintTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    QFETCH(QString, file);
+    QFETCH(QString, printer);
+    const CCommandLineInfo info = ParseCommandLine(arguments);
+    QCOMPARE(int(info.action), action);
+    QCOMPARE(info.file, file);
+    QCOMPARE(info.printer, printer);
+}
+
+void PrintTest::svgFrame_data() {
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QSize>("frame");
+    QTest::newRow("millimetres") << "width=\"160mm\" height=\"128mm\"" << QSize(16000, 12800);
+    QTest::newRow("centimetres") << "width=\"1.5cm\" height=\"2cm\"" << QSize(1500, 2000);
+    QTest::newRow("inches") << "width=\"1in\" height=\"0.5in\"" << QSize(2540, 1270);
+    QTest::newRow("points") << "width=\"72pt\" height=\"36pt\"" << QSize(2540, 1270);
+    QTest::newRow("pixels, 96 to the inch") << "width=\"96\" height=\"48px\"" << QSize(2540, 1270);
+    QTest::newRow("percent") << "width=\"100%\" height=\"100%\"" << QSize();
+    QTest::newRow("missing height") << "width=\"10mm\"" << QSize();
+    QTest::newRow("zero") << "width=\"0mm\" height=\"10mm\"" << QSize();
+}
+
+void PrintTest::svgFrame() {
+    QFETCH(QString, size);
+    QFETCH(QSize, frame);
+    const QString svg =
+        QStringLiteral("<?xml version=\"1.0\"?><svg xmlns=\"http://www.w3.org/2000/svg\" ") + size +
+        QStringLiteral("><rect width=\"1\" height=\"1\"/></svg>");
+    QCOMPARE(SvgFrame(svg.toUtf8()), frame);
+}
+
+void PrintTest::explanationPictureBesideTheProgram() {
+    const CManualPicture picture(TARVO_BIN_DIR "/manual.svg");
+    QVERIFY(!picture.IsNull());
+    // 160 x 128 mm, shown at 1.27 times: 0.01 mm x 96 / 2000 pixels.
+    QCOMPARE(picture.Target(96, 96), QRect(50, 0, 768, 614));
+    QVERIFY(CManualPicture(std::filesystem::path()).IsNull());
+    QVERIFY(CManualPicture(TARVO_BIN_DIR "/reinf.txt").IsNull());
+}
+
+void PrintTest::abbreviatedPaths_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("short") << "/home/a/b.tarvo"
+                           << "/home/a/b.tarvo";
+    QTest::newRow("exactly 30") << "/home/abcdefghijklmnop/x.tarvo"
+                                << "/home/abcdefghijklmnop/x.tarvo";
+    QTest::newRow("long") << "/home/user/projects/walls/2024/east.tarvo"
+                          << "/.../walls/2024/east.tarvo";
+    QTest::newRow("long file name") << "/home/a/an-extremely-long-file-name-here.tarvo"
+                                    << "an-extremely-long-file-name-here.tarvo";
+}
+
+void PrintTest::abbreviatedPaths() {
+    QFETCH(QString, path);
+    QFETCH(QString, shown);
+    QCOMPARE(AbbreviatePath(path, 30), shown);
+}
+
+void PrintTest::settingsFileKeepsSectionNames() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tarvo.ini"));
+    CRecentFileList written(kRecentFileCount);
+    for (const char* name : {"/a/1.tarvo", "/a/2.tarvo", "/a/日本語 3.tarvo", "/a/1.tarvo"})
+        written.Add(QString::fromUtf8(name));
+    {
+        auto settings = OpenSettings(path);
+        written.Write(*settings);
+        settings->setValue(QStringLiteral("Settings/PreviewPages"), 2);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("[Recent File List]\nFile1=/a/1.tarvo\nFile2=/a/日本語 3.tarvo\n"
+                            "File3=/a/2.tarvo\n\n[Settings]\nPreviewPages=2\n\n"));
+
+    auto settings = OpenSettings(path);
+    CRecentFileList read(kRecentFileCount);
+    read.Read(*settings);
+    QCOMPARE(read.Files(), written.Files());
+    QCOMPARE(settings->value(QStringLiteral("Settings/PreviewPages")).toInt(), 2);
+}
+
+void PrintTest::settingsFileBesideTheProgramOrInTheUsersFolder() {
+    QTemporaryDir dir;
+    QCOMPARE(SettingsFilePath(dir.filePath(QStringLiteral("tarvo"))),
+             dir.filePath(QStringLiteral("tarvo.ini")));
+    QCOMPARE(SettingsFilePath(dir.filePath(QStringLiteral("tarvo.bin"))),
+             dir.filePath(QStringLiteral("tarvo.ini")));
+    // A folder that cannot be written to (here: one that does not exist).
+    const QString fallback = SettingsFilePath(QStringLiteral("/no/such/folder/tarvo"));
+    QCOMPARE(fallback, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           QStringLiteral("/tarvo.ini"));
+}
+
+QTEST_MAIN(PrintTest)
+#include "PrintTest.moc"
