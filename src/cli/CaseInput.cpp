@@ -6,11 +6,11 @@
 #include "ModuleFolder.h"
 #include "TextCodec.h"
 
-const OptionSpec kCaseOption = {"case", "N",
-                                "N 番目のケース（1 から数える）。既定: ファイルの現在のケース",
-                                "the N-th case, counted from 1; default: the file's current case"};
+const CliOption kCaseOption = {"case", "N",
+                               "N 番目のケース（1 から数える）。既定: ファイルの現在のケース",
+                               "the N-th case, counted from 1; default: the file's current case"};
 
-const OptionSpec kReinfOption = {
+const CliOption kReinfOption = {
     "reinf", "PATH", "鉄筋データのファイル。既定: 実行ファイルと同じフォルダの reinf.txt",
     "bar table file; default: reinf.txt beside the executable"};
 
@@ -27,6 +27,14 @@ bool LoadCaseDocument(const std::string& path, CaseDocument& document) {
         PrintError(path + ": " + EncodeUtf8(CaseFileStatusMessage(status)));
         return false;
     }
+    return true;
+}
+
+bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document) {
+    if (!args.operands.empty())
+        return LoadCaseDocument(args.operands[0], document);
+    document.cases.emplace_back();
+    document.settings.nCurrent = 0;
     return true;
 }
 

@@ -14,12 +14,16 @@ struct CaseDocument {
 };
 
 // Option --case N of the commands that work on one case.
-extern const OptionSpec kCaseOption;
+extern const CliOption kCaseOption;
 // Option --reinf PATH of the commands that calculate.
-extern const OptionSpec kReinfOption;
+extern const CliOption kReinfOption;
 
 // Reads the case file. On failure the reason goes to standard error and false is returned.
 bool LoadCaseDocument(const std::string& path, CaseDocument& document);
+
+// The case file named by the first operand; without one, a document holding one new default
+// case. On failure the reason goes to standard error and false is returned.
+bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document);
 
 // The case named by --case (counted from 1), else the document's current case. When there is
 // no such case the reason goes to standard error and nullptr is returned.

@@ -18,7 +18,7 @@ struct CliCommand {
     const char* synopsis;      // what follows the command name in the usage line
     const char* descriptionJa; // one or more lines, each ending with a line feed
     const char* descriptionEn;
-    std::vector<OptionSpec> options;
+    std::vector<CliOption> options;
     std::size_t minOperands;
     std::size_t maxOperands;
     int (*run)(const ParsedArgs& args);

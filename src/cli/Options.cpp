@@ -5,7 +5,7 @@ const std::string* ParsedArgs::Value(const std::string& name) const {
     return it == options.end() ? nullptr : &it->second;
 }
 
-bool ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<CliOption>& accepted,
                     ParsedArgs& parsed, std::string& error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -18,25 +18,31 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<Opti
             optionsEnded = true;
             continue;
         }
-        std::string name = arg.compare(0, 2, "--") == 0 ? arg.substr(2) : std::string();
+        const bool isLong = arg.compare(0, 2, "--") == 0;
+        std::string name = isLong ? arg.substr(2) : std::string();
         std::string::size_type equals = name.find('=');
         bool inlineValue = equals != std::string::npos;
         std::string value = inlineValue ? name.substr(equals + 1) : std::string();
         name = name.substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs) {
-            if (!name.empty() && name == s.name)
-                spec = &s;
+        const CliOption* option = nullptr;
+        for (const CliOption& candidate : accepted) {
+            bool longMatch = isLong && !name.empty() && name == candidate.name;
+            bool shortMatch = !isLong && arg.size() == 2 && candidate.shortName != 0 &&
+                              arg[1] == candidate.shortName;
+            if (longMatch || shortMatch)
+                option = &candidate;
         }
-        if (spec == nullptr) {
+        if (option != nullptr)
+            name = option->name;
+        if (option == nullptr) {
             error = "不明なオプションです / unknown option: " + arg;
             return false;
         }
-        if (spec->valueName == nullptr && inlineValue) {
+        if (option->valueName == nullptr && inlineValue) {
             error = "値をとらないオプションです / option takes no value: " + arg;
             return false;
         }
-        if (spec->valueName != nullptr && !inlineValue) {
+        if (option->valueName != nullptr && !inlineValue) {
             if (i + 1 >= args.size()) {
                 error = "オプションに値がありません / option needs a value: " + arg;
                 return false;

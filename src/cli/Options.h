@@ -1,16 +1,18 @@
 // Command-line parsing shared by the commands: operands, and long options "--name VALUE",
-// "--name=VALUE" or flags "--name"; "--" ends the options.
+// "--name=VALUE" or flags "--name", an option with a short name also as "-x VALUE";
+// "--" ends the options.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
-struct OptionSpec {
+struct CliOption {
     const char* name;      // without the leading "--"
     const char* valueName; // shown in the help text; nullptr for a flag without value
     const char* helpJa;
     const char* helpEn;
+    char shortName = 0; // "-x" form of the option; 0 when there is none
 };
 
 struct ParsedArgs {
@@ -24,7 +26,7 @@ struct ParsedArgs {
 // Parses args against the options a command accepts. On an unknown option, a flag given a
 // value, an option missing its value or an option given twice returns false with a message
 // (Japanese / English) in `error`.
-bool ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<CliOption>& accepted,
                     ParsedArgs& parsed, std::string& error);
 
 // Reads a whole positive decimal number (no sign, no blanks) into value; false when the text

@@ -14,9 +14,8 @@ namespace {
 constexpr int kPrinterDpi = 600;
 constexpr int kMaxDpi = 2400;
 
-const OptionSpec kPdfDpiOption = {"dpi", "D",
-                                  "印刷の解像度（ドット/インチ）。既定: 600。上限: 2400",
-                                  "printer resolution in dots per inch; default 600, at most 2400"};
+const CliOption kPdfDpiOption = {"dpi", "D", "印刷の解像度（ドット/インチ）。既定: 600。上限: 2400",
+                                 "printer resolution in dots per inch; default 600, at most 2400"};
 
 int RunPdf(const ParsedArgs& args) {
     int dpi = 0;
@@ -59,7 +58,7 @@ int RunPdf(const ParsedArgs& args) {
 
 const CliCommand kPdfCommand = {
     "pdf",
-    "[FILE.tarvo] --output OUT.pdf [--dpi D] [--reinf PATH]",
+    "[FILE.tarvo] -o OUT.pdf [--dpi D] [--reinf PATH]",
     "印刷マークの付いた全ケースの計算書を、印刷と同じく 1 ケース 2 ページ（枠とページ番号は\n"
     "ファイルの設定どおり）で A4 の PDF に書きます。FILE を省略すると新規の既定ケースです。\n",
     "Writes the printed pages of every case marked for printing, two pages per case with the\n"

@@ -12,8 +12,8 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr int kMaxDpi = 600; // 6250 x 15625 pixels
 
-const OptionSpec kPngDpiOption = {"dpi", "D", "解像度（ピクセル/インチ）。既定: 96。上限: 600",
-                                  "resolution in pixels per inch; default 96, at most 600"};
+const CliOption kPngDpiOption = {"dpi", "D", "解像度（ピクセル/インチ）。既定: 96。上限: 600",
+                                 "resolution in pixels per inch; default 96, at most 600"};
 
 int RunPng(const ParsedArgs& args) {
     int dpi = 0;
@@ -43,7 +43,7 @@ int RunPng(const ParsedArgs& args) {
 
 const CliCommand kPngCommand = {
     "png",
-    "[FILE.tarvo] --output OUT.png [--case N] [--dpi D] [--reinf PATH]",
+    "[FILE.tarvo] -o OUT.png [--case N] [--dpi D] [--reinf PATH]",
     "ケースの計算書を画面と同じ形（左端から 30 ピクセル、図を含む）で PNG 画像に書きます。\n"
     "画像の大きさは画面のスクロール範囲 1000 x 2500 ピクセル（96 dpi のとき）です。\n"
     "FILE を省略すると新規の既定ケースです。\n",

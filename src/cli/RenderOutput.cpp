@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-const OptionSpec kOutputOption = {"output", "OUT", "書き出すファイル（必須）",
-                                  "the file to write (required)"};
+const CliOption kOutputOption = {"output", "OUT", "書き出すファイル（必須）",
+                                 "the file to write (required)", 'o'};
 
 bool CGuiSession::Prepare() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -18,14 +18,6 @@ bool CGuiSession::Prepare() {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             PrintError(text.toStdString());
     });
-    return true;
-}
-
-bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document) {
-    if (!args.operands.empty())
-        return LoadCaseDocument(args.operands[0], document);
-    document.cases.emplace_back();
-    document.settings.nCurrent = 0;
     return true;
 }
 
@@ -46,7 +38,7 @@ bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi) {
 const std::string* OutputPath(const ParsedArgs& args) {
     const std::string* path = args.Value(kOutputOption.name);
     if (path == nullptr)
-        PrintError("--output OUT がありません / --output OUT is required");
+        PrintError("-o OUT がありません / -o OUT is required");
     return path;
 }
 

@@ -11,7 +11,7 @@
 
 #include <string>
 
-extern const OptionSpec kOutputOption;
+extern const CliOption kOutputOption;
 
 // Qt's GUI services for the lifetime of a command, on the offscreen platform unless another
 // is asked for through QT_QPA_PLATFORM: rendering needs no display.
@@ -33,10 +33,6 @@ private:
     bool m_prepared = Prepare();
     QGuiApplication m_app{m_argc, m_argv};
 };
-
-// The case file named by the first operand; without one, a document holding one new default
-// case. On failure the reason goes to standard error and false is returned.
-bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document);
 
 // The value of --dpi, or fallback without it: a whole number from 1 to maxDpi. Otherwise the
 // reason goes to standard error and false is returned.

@@ -7,12 +7,8 @@ namespace {
 
 int RunSheet(const ParsedArgs& args) {
     CaseDocument document;
-    if (args.operands.empty()) {
-        document.cases.emplace_back();
-        document.settings.nCurrent = 0;
-    } else if (!LoadCaseDocument(args.operands[0], document)) {
+    if (!LoadDocumentOrDefault(args, document))
         return kExitError;
-    }
     CRTData* record = SelectCase(args, document);
     if (record == nullptr)
         return kExitError;

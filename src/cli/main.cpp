@@ -38,8 +38,13 @@ std::string HelpText() {
         text += std::string("  ") + command->name + " " + command->synopsis + "\n";
         text += Indent(command->descriptionJa, "    ");
         text += Indent(command->descriptionEn, "    ");
-        for (const OptionSpec& option : command->options) {
-            std::string head = std::string("    --") + option.name + " " + option.valueName;
+        for (const CliOption& option : command->options) {
+            std::string head = "    ";
+            if (option.shortName != 0)
+                head += std::string("-") + option.shortName + ", ";
+            head += std::string("--") + option.name;
+            if (option.valueName != nullptr)
+                head += std::string(" ") + option.valueName;
             text += head + "\n      " + option.helpJa + "\n      " + option.helpEn + "\n";
         }
         text += "\n";

@@ -1,8 +1,8 @@
 #include "PanelExchange.h"
 
-#include "Units.h"
 #include "NumberText.h"
 #include "PanelControls.h"
+#include "Units.h"
 
 #include <algorithm>
 #include <cmath>

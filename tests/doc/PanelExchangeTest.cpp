@@ -2,10 +2,10 @@
 // back, the φ/KA switch, and the number conversions under both.
 #include "DocFakes.h"
 
-#include "Units.h"
 #include "NumberText.h"
 #include "PanelControls.h"
 #include "PanelExchange.h"
+#include "Units.h"
 
 #include <gtest/gtest.h>
 

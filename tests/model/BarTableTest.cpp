@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 const char kHeading[] = "Bar Grade area,dia,ft,fts,perimeter,mass,fy\n";
@@ -26,7 +28,10 @@ protected:
         return c;
     }
 
-    std::string path_ = ::testing::TempDir() + "reinf_test.txt";
+    // One file per test and process: ctest runs the tests of this suite in parallel.
+    std::string path_ = ::testing::TempDir() + "reinf_" +
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                        std::to_string(getpid()) + ".txt";
 };
 
 const char kTable[] = "D10 SD295 71,95,195,295,30,560,295\n"

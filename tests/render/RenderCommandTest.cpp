@@ -58,7 +58,7 @@ protected:
 TEST_F(RenderCommand, PngIsTheScreenViewOfTheChosenCase) {
     const std::string file = ThreeCases(10);
     const std::string out = Path("case2.png");
-    ASSERT_EQ(Cli({"png", file, "--case", "2", "--output", out}), 0);
+    ASSERT_EQ(Cli({"png", file, "--case", "2", "-o", out}), 0);
     const QImage image(QString::fromStdString(out));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), RenderScreenView(m_cases[1], 10, 96));
@@ -72,7 +72,7 @@ TEST_F(RenderCommand, PngIsTheScreenViewOfTheChosenCase) {
 
 TEST_F(RenderCommand, PdfHasTwoPagesPerMarkedCase) {
     const std::string out = Path("cases.pdf");
-    ASSERT_EQ(Cli({"pdf", ThreeCases(), "--output", out, "--dpi", "300"}), 0);
+    ASSERT_EQ(Cli({"pdf", ThreeCases(), "-o", out, "--dpi", "300"}), 0);
     QFile pdf(QString::fromStdString(out));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(pdf.readAll());

@@ -22,9 +22,9 @@ struct RecordedOp {
     // and right-bottom.
     std::vector<SurfacePoint> points;
     std::wstring text;
-    SurfaceFont font; // in effect for TEXT
-    unsigned align = 0;   // in effect for TEXT
-    RecordedBrush brush;  // in effect for POLYGON and RECTANGLE
+    SurfaceFont font;    // in effect for TEXT
+    unsigned align = 0;  // in effect for TEXT
+    RecordedBrush brush; // in effect for POLYGON and RECTANGLE
 };
 
 class CRecordingSurface : public ISheetSurface {
