@@ -154,6 +154,20 @@ void DesignSection(const CRTData& c, const CDesignResult& r, int slot, double dc
     m.rho = m.at / m.at_p;
 }
 
+// Thickness, effective depth and lever arm of a member's section.
+void SectionDepths(double D, double cover, CMemberResult& m) {
+    m.D = D;
+    m.d = D - cover;
+    m.j = m.d * 0.875;
+}
+
+// Self-weight of a slab of length L, D1 thick at its free end and D2 at the stem, and the
+// distance of its centroid from the stem face (rectangle at L/2, triangle at L/3).
+void SlabWeight(double L, double D1, double D2, double gc, double& W, double& x) {
+    W = (D1 + D2) * gc / 2 * L;
+    x = (L * D1 * gc * L / 2 + L * (D2 - D1) * gc / 2 * L / 3) / W;
+}
+
 void MemberDesign(const CRTData& c, CDesignResult& r) {
     const double Fc = c.m_Fc;
     r.n = Fc <= 27 ? 15 : Fc <= 36 ? 13 : Fc <= 48 ? 11 : 9;
@@ -172,15 +186,12 @@ void MemberDesign(const CRTData& c, CDesignResult& r) {
     CMemberResult& w = r.wall;
     w.M = r.P2 * Hs / 2 + r.P1 * Hs / 3 + c.m_M;
     w.Q = r.P1 + r.P2;
-    w.D = T2;
-    w.d = T2 - c.m_dtWall;
-    w.j = w.d * 0.875;
+    SectionDepths(T2, c.m_dtWall, w);
     DesignSection(c, r, SLOT_WALL, c.m_dtWall, w);
     w.tau = w.Q / w.j / 1000;
 
     // Toe slab, cantilever from the stem's front face.
-    r.Wt = (D1 + D2) * gc / 2 * L1;
-    r.xt = (L1 * D1 * gc * L1 / 2 + L1 * (D2 - D1) * gc / 2 * L1 / 3) / r.Wt;
+    SlabWeight(L1, D1, D2, gc, r.Wt, r.xt);
     CMemberResult& t = r.toe;
     const double toeDown = -r.W4 * (L1 - r.x4) - r.Wt * r.xt;
     if (r.q1 != 0) {
@@ -190,15 +201,12 @@ void MemberDesign(const CRTData& c, CDesignResult& r) {
         t.M = r.qL * r.Xn / 2 * (L1 - r.Xn / 3) + toeDown;
         t.Q = r.qL * r.Xn / 2 - r.W4 - r.Wt;
     }
-    t.D = D2;
-    t.d = D2 - c.m_dtBase;
-    t.j = t.d * 0.875;
+    SectionDepths(D2, c.m_dtBase, t);
     DesignSection(c, r, SLOT_TOE, c.m_dtBase, t);
     t.tau = t.Q / t.j / 1000;
 
     // Heel slab, cantilever from the stem's back face.
-    r.Wh = (D1 + D2) * gc / 2 * L2;
-    r.xh = (L2 * D1 * gc * L2 / 2 + L2 * (D2 - D1) * gc / 2 * L2 / 3) / r.Wh;
+    SlabWeight(L2, D1, D2, gc, r.Wh, r.xh);
     r.Lh = r.Xn - L1 - T2;
     CMemberResult& h = r.heel;
     const double heelDown = -r.W3 * (r.x3 - L1 - T2) - r.Wh * r.xh;
@@ -209,9 +217,7 @@ void MemberDesign(const CRTData& c, CDesignResult& r) {
         h.M = r.q2 * (r.Lh * r.Lh) / 6 + heelDown;
         h.Q = r.q2 * r.Lh / 2 - r.W3 - r.Wh;
     }
-    h.D = D2;
-    h.d = D2 - c.m_dtBase;
-    h.j = h.d * 0.875;
+    SectionDepths(D2, c.m_dtBase, h);
     DesignSection(c, r, SLOT_HEEL, c.m_dtBase, h);
     // Sign turned so that the usual downward-dominated heel shear gives a positive stress.
     h.tau = -(h.Q / h.j) / 1000;
