@@ -62,3 +62,12 @@ void LoadBarTableFor(const ParsedArgs& args) {
     if (!LoadBarTable(path != nullptr ? *path : GetModuleFolder() + "reinf.txt"))
         PrintError(kBarTableLoadFailedMessage);
 }
+
+CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document) {
+    if (!LoadDocumentOrDefault(args, document))
+        return nullptr;
+    CRTData* record = SelectCase(args, document);
+    if (record != nullptr)
+        LoadBarTableFor(args);
+    return record;
+}

@@ -29,6 +29,11 @@ bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document);
 // no such case the reason goes to standard error and nullptr is returned.
 CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document);
 
+// The case a command calculates: the file named by the first operand (or a new default case),
+// the case chosen with --case, and the bar table loaded for it. nullptr, with the reason on
+// standard error, when the file or the case cannot be had.
+CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document);
+
 // Loads the bar table from --reinf, else from reinf.txt beside the executable. A table that
 // cannot be loaded is reported on standard error; the commands run on with an empty table.
 void LoadBarTableFor(const ParsedArgs& args);

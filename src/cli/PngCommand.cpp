@@ -21,12 +21,9 @@ int RunPng(const ParsedArgs& args) {
     if (out == nullptr || !ReadDpi(args, kScreenDpi, kMaxDpi, dpi))
         return kExitError;
     CaseDocument document;
-    if (!LoadDocumentOrDefault(args, document))
-        return kExitError;
-    CRTData* record = SelectCase(args, document);
+    CRTData* record = LoadChosenCase(args, document);
     if (record == nullptr)
         return kExitError;
-    LoadBarTableFor(args);
 
     CGuiSession gui;
     const QImage image = RenderScreenView(*record, document.settings.nFontSize, dpi);

@@ -7,12 +7,9 @@ namespace {
 
 int RunSheet(const ParsedArgs& args) {
     CaseDocument document;
-    if (!LoadDocumentOrDefault(args, document))
-        return kExitError;
-    CRTData* record = SelectCase(args, document);
+    CRTData* record = LoadChosenCase(args, document);
     if (record == nullptr)
         return kExitError;
-    LoadBarTableFor(args);
     record->m_strSheet.clear();
     record->DrawSheet(nullptr, 0, 0, 0, 0);
     PrintOut(record->m_strSheet);
