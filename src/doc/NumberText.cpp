@@ -1,19 +1,13 @@
 #include "NumberText.h"
 
 #include "ClassicLocale.h"
+#include "WideSpace.h"
 
 #include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <cwctype>
 
 namespace {
-
-// The ideographic space counts as white space whatever the process locale says, so that a
-// blank typed in full-width mode before a number is skipped as the other blanks are.
-bool IsBlank(wchar_t c) {
-    return c == L'\u3000' || std::iswspace(static_cast<wint_t>(c)) != 0;
-}
 
 bool IsDigit(const std::wstring& text, size_t pos) {
     return pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9';
@@ -25,7 +19,7 @@ bool IsSign(const std::wstring& text, size_t pos) {
 
 size_t SkipBlanks(const std::wstring& text) {
     size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos]))
+    while (pos < text.size() && IsWideSpace(text[pos]))
         ++pos;
     return pos;
 }

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "FileBytes.h"
 #include "ModuleFolder.h"
+#include "PagePlan.h"
 #include "PanelControls.h"
 #include "PanelExchange.h"
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-const wchar_t kBarTableFailed[] = L"鉄筋データ[reinf.txt]の読み込みに失敗しました";
 const wchar_t kDeleteQuestion[] = L"現在表示されているデータを削除します";
 
 // The system's reason for a failed file operation, in the process locale's encoding, as a
@@ -55,7 +55,7 @@ CTARVODoc::CTARVODoc(const CDocServices& services, const std::filesystem::path& 
     if (std::filesystem::is_regular_file(picture, error))
         m_pathManual = picture;
     if (!LoadBarTable(m_folder / "reinf.txt"))
-        ShowWarning(m_services.messages, kBarTableFailed);
+        ShowWarning(m_services.messages, kBarTableLoadFailedMessage);
 }
 
 bool CTARVODoc::OnNewDocument() {
@@ -161,22 +161,11 @@ void CTARVODoc::UpdateIndexLabel() {
 }
 
 int CTARVODoc::GetPrintPageCount() const {
-    int marked = 0;
-    for (const CRTData& rt : m_arCases) {
-        if (rt.m_bPrint != 0)
-            ++marked;
-    }
-    return 2 * marked;
+    return PrintPageCount(m_arCases);
 }
 
 CRTData* CTARVODoc::GetCaseForPage(int page) {
-    int k = static_cast<int>(page * 0.5 + 0.5);
-    int count = 0;
-    for (CRTData& rt : m_arCases) {
-        if (rt.m_bPrint != 0 && ++count == k)
-            return &rt;
-    }
-    return nullptr;
+    return CaseForPage(m_arCases, page);
 }
 
 CDocSettings CTARVODoc::GetSettings() const {

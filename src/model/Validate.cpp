@@ -1,4 +1,5 @@
 #include "RTData.h"
+#include "WideSpace.h"
 
 namespace {
 
@@ -31,29 +32,6 @@ const ValidationRule kRules[] = {
     {[](const CRTData& c) { return c.m_alpha < 0 || c.m_alpha > c.m_phi; },
      L"法面勾配(α)に誤りがある。\n"},
 };
-
-// White space of the designations, independent of the process locale: the six ASCII
-// white-space characters and, above the 8-bit range, the Unicode space separators and the
-// line and paragraph separators (the ideographic space U+3000 among them).
-bool IsWideSpace(wchar_t ch) {
-    switch (ch) {
-    case L' ':
-    case L'\t':
-    case L'\n':
-    case L'\v':
-    case L'\f':
-    case L'\r':
-    case 0x1680:
-    case 0x202F:
-    case 0x205F:
-    case 0x2028:
-    case 0x2029:
-    case 0x3000:
-        return true;
-    default:
-        return ch >= 0x2000 && ch <= 0x200A;
-    }
-}
 
 // Removes leading, then trailing white space.
 void Trim(std::wstring& s) {

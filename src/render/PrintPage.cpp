@@ -1,5 +1,6 @@
 #include "PrintPage.h"
 
+#include "PagePlan.h"
 #include "PainterSurface.h"
 #include "RTData.h"
 #include "SheetFormat.h"
@@ -63,14 +64,9 @@ bool PrintPages(QPagedPaintDevice& device, const CDocSettings& settings,
 
 int PrintMarkedCases(QPagedPaintDevice& device, const CDocSettings& settings,
                      std::vector<CRTData>& cases) {
-    std::vector<CRTData*> marked;
-    for (CRTData& c : cases)
-        if (c.m_bPrint != 0)
-            marked.push_back(&c);
-    const int pages = 2 * static_cast<int>(marked.size());
+    const int pages = PrintPageCount(cases);
     if (pages == 0)
         return 0;
-    // Pages 2k - 1 and 2k carry the k-th marked case.
-    auto caseForPage = [&](int page) { return marked[(page - 1) / 2]; };
+    auto caseForPage = [&](int page) { return CaseForPage(cases, page); };
     return PrintPages(device, settings, caseForPage, 1, pages) ? pages : -1;
 }
