@@ -34,6 +34,7 @@ const std::vector<CMenuDef>& MenuBar() {
              {ID_VIEW_TOOLBAR, QStringLiteral("ツール バー(&T)")},
              {ID_VIEW_STATUS_BAR, QStringLiteral("ステータス バー(&S)")},
              {ID_WINDOW_SPLIT, QStringLiteral("分割(&P)")},
+             {ID_VIEW_CASE_TABLE, QStringLiteral("ケース一覧")},
          }},
         {QStringLiteral("データ"),
          {
@@ -73,6 +74,8 @@ const std::vector<int>& ToolbarButtons() {
         0,
         ID_APP_ABOUT,
         ID_HELP_MANUAL,
+        0,
+        ID_VIEW_CASE_TABLE,
     };
     return buttons;
 }
@@ -91,6 +94,7 @@ QString ToolbarIcon(int id) {
         {ID_FILE_PRINT_PREVIEW, QStringLiteral("preview")},
         {ID_APP_ABOUT, QStringLiteral("about")},
         {ID_HELP_MANUAL, QStringLiteral("manual")},
+        {ID_VIEW_CASE_TABLE, QStringLiteral("table")},
     };
     auto it = icons.find(id);
     return it == icons.end() ? QString() : QStringLiteral(":/icons/") + it->second + ".svg";
@@ -158,6 +162,7 @@ QString Prompt(int id) {
         {ID_VIEW_TOOLBAR, QStringLiteral("ツール バーの 表示/非表示\nツール バーの表示切り替え")},
         {ID_VIEW_STATUS_BAR,
          QStringLiteral("ステータス バーの表示/非表示\nステータス バーの表示切り替え")},
+        {ID_VIEW_CASE_TABLE, QStringLiteral("全ケースの結果と判定を一覧表示\nケース一覧")},
     };
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount)
         return QStringLiteral("指定のファイルを開く");

@@ -28,6 +28,7 @@ enum FrameCommandId : int {
     ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_CASE_TABLE = 32800, // the overview of every case
 };
 
 inline constexpr int kRecentFileCount = 6;

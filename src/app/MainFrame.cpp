@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "CaseTableWindow.h"
 #include "CommandTable.h"
 #include "MessageSink.h"
 #include "SheetView.h"
@@ -51,7 +52,7 @@ CMainFrame::CMainFrame(CTARVOApp& app, CTARVODoc& doc, const CManualPicture& pic
                        IMessageSink& messages)
     : m_app(app), m_doc(doc), m_panel(new CInputPanel),
       m_splitter(new CViewSplitter([&doc, &picture] { return new CTARVOView(doc, picture); })),
-      m_printer(doc, messages, *m_panel) {
+      m_printer(doc, messages, *m_panel), m_messages(messages) {
     resize(kFrameWidth, kFrameHeight);
     setAcceptDrops(true);
 
@@ -246,6 +247,9 @@ void CMainFrame::OnCommand(int id) {
         case ID_APP_ABOUT:
             CAboutDlg(this).exec();
             break;
+        case ID_VIEW_CASE_TABLE:
+            ShowCaseTable();
+            break;
         default:
             break;
         }
@@ -279,6 +283,24 @@ void CMainFrame::UpdateRecentFileMenu() {
 
 void CMainFrame::UpdateAllViews() {
     m_splitter->UpdateAllViews();
+    if (m_caseTable != nullptr && m_caseTable->isVisible())
+        m_caseTable->Refresh();
+}
+
+void CMainFrame::ShowCaseTable() {
+    if (m_caseTable == nullptr) {
+        m_caseTable = new CCaseTableWindow(
+            m_doc, m_messages,
+            [this](int index) {
+                m_doc.OnDataGoTo(index);
+                UpdateCommandUI();
+            },
+            this);
+    }
+    m_caseTable->Refresh();
+    m_caseTable->show();
+    m_caseTable->raise();
+    m_caseTable->activateWindow();
 }
 
 void CMainFrame::OnDocumentChanged() {

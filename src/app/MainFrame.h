@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+class CCaseTableWindow;
 class CManualPicture;
 class CTARVOApp;
 class CTARVODoc;
@@ -32,6 +33,8 @@ public:
     CInputPanel& Panel() { return *m_panel; }
     CViewSplitter& Splitter() { return *m_splitter; }
     CSheetPrinter& Printer() { return m_printer; }
+    // The case overview window, or null before it was first opened.
+    CCaseTableWindow* CaseTable() const { return m_caseTable; }
     // The menu or toolbar action of a command, or null.
     QAction* Action(int id) const;
 
@@ -59,6 +62,7 @@ private:
     void CreateStatusBar();
     void CreateAccelerators();
     void UpdateRecentFileMenu();
+    void ShowCaseTable();
     // The panel's fields keep their editing keys; the program's own keys work there too.
     void RouteProgramKeys();
 
@@ -67,6 +71,8 @@ private:
     CInputPanel* m_panel;
     CViewSplitter* m_splitter;
     CSheetPrinter m_printer;
+    IMessageSink& m_messages;
+    CCaseTableWindow* m_caseTable = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     std::set<QKeySequence> m_programKeys;

@@ -34,6 +34,9 @@ struct CBearingPressure {
     // The resultant strikes the base strictly between its edges (false for a NaN d). Outside
     // it the wall overturns and no pressure diagram can stand.
     bool ResultantOnBase() const;
+    // The heel end stays in contact (e/B <= 1/6, false for a NaN ratio): only then is its
+    // pressure qR stated and judged. Beyond the middle third on the toe side it lifts off.
+    bool HeelEndInContact() const { return eB <= 1.0 / 6.0; }
     // Pressure of the diagram at x, not below 0.
     double PressureAt(double x) const;
 };

@@ -43,6 +43,15 @@ struct CSlabLoad {
     double length = 0; // loaded length
 };
 
+// A slab of length L is designed in section 6) only when it is longer than 0; its stress-ratio
+// row of the summary stands whenever the length is not 0, so a negative length keeps that row.
+inline bool SlabDesigned(double L) {
+    return L > 0;
+}
+inline bool SlabInSummary(double L) {
+    return L != 0;
+}
+
 struct CDesignResult {
     // Earth pressure and geometry.
     double KA = 0;  // coefficient for the stability checks

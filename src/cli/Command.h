@@ -29,6 +29,7 @@ extern const CliCommand kCheckCommand;
 extern const CliCommand kResaveCommand;
 extern const CliCommand kPngCommand;
 extern const CliCommand kPdfCommand;
+extern const CliCommand kTableCommand;
 
 // Every command in the order the help text lists them.
 const std::vector<const CliCommand*>& AllCommands();

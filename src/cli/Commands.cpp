@@ -2,7 +2,7 @@
 
 const std::vector<const CliCommand*>& AllCommands() {
     static const std::vector<const CliCommand*> commands = {
-        &kSheetCommand, &kCheckCommand, &kResaveCommand, &kPngCommand, &kPdfCommand,
+        &kSheetCommand, &kCheckCommand, &kResaveCommand, &kPngCommand, &kPdfCommand, &kTableCommand,
     };
     return commands;
 }

@@ -70,12 +70,17 @@ double Stored(double shown, Unit unit) {
 
 } // namespace
 
-bool EditOptions(CRTData& rt, IOptionDialog& dialog) {
+COptionValues ShownOptionValues(const CRTData& rt) {
     COptionValues values;
     for (const Field& f : kFields)
         values.*f.dialog = Shown(rt.*f.record, f.unit);
     for (const Flag& f : kFlags)
         values.*f.dialog = rt.*f.record;
+    return values;
+}
+
+bool EditOptions(CRTData& rt, IOptionDialog& dialog) {
+    COptionValues values = ShownOptionValues(rt);
     if (!dialog.Run(values))
         return false;
     for (const Field& f : kFields)

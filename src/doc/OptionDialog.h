@@ -32,6 +32,9 @@ public:
     virtual bool Run(COptionValues& values) = 0;
 };
 
+// The case's values as the dialog shows them: angles in degrees cut to 0.01°, covers in cm.
+COptionValues ShownOptionValues(const CRTData& rt);
+
 // Runs the dialog on the case. The angles are shown truncated to 0.01°. On OK every field is
 // written back, changed or not, and true is returned; otherwise the case is untouched.
 bool EditOptions(CRTData& rt, IOptionDialog& dialog);

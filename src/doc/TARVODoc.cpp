@@ -238,6 +238,11 @@ void CTARVODoc::OnDataNext() {
 }
 
 // Unapplied panel edits of the case left behind are discarded; the modified flag stays.
+void CTARVODoc::OnDataGoTo(int index) {
+    if (index >= 0 && index < GetCaseCount())
+        StepTo(index);
+}
+
 void CTARVODoc::StepTo(int index) {
     m_nCurrent = index;
     m_bShowManual = false;

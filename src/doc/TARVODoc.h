@@ -96,6 +96,9 @@ public:
     void OnDataRecalc();
     void OnDataPrev();
     void OnDataNext();
+    // Makes the case at index current as the previous and next commands do; an index outside
+    // the list changes nothing.
+    void OnDataGoTo(int index);
     void OnDataDelete();
     void OnDataDetail();
     void OnDataEdit();

@@ -331,7 +331,7 @@ void SheetComposer::BearingPressure() {
          Verdict(r.toeBearingOK));
     // Beyond the middle third on the toe side the heel end lifts off (qR < 0): its row is left
     // empty, but keeps its place.
-    if (p.eB <= 1.0 / 6.0)
+    if (p.HeelEndInContact())
         Line(LP, kQR, p.qm, p.alphaR, p.qR, r.heelBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
              Verdict(r.heelBearingOK));
     else
@@ -349,9 +349,9 @@ void SheetComposer::SectionDesignPart(long long top) {
     }
     Stem();
     // The blocks need a positive slab length; the summary rows below only a non-zero one.
-    if (c.m_L1 > 0)
+    if (SlabDesigned(c.m_L1))
         Toe();
-    const bool heel = c.m_L2 > 0;
+    const bool heel = SlabDesigned(c.m_L2);
     if (heel)
         Heel();
     const long long Yf = heel ? m_y : m_y + LP;
@@ -463,9 +463,9 @@ void SheetComposer::Summary(long long Yf) {
          Verdict(r.bearingOK));
     auto ratio = [](const CMemberResult& m) { return m.RatioOK() ? kRatioOK : kRatioNG; };
     Line(LP, kSummaryStem, r.wall.rho, ratio(r.wall));
-    if (c.m_L1 != 0)
+    if (SlabInSummary(c.m_L1))
         Line(LP, kSummarySlab, r.toe.rho, ratio(r.toe));
-    if (c.m_L2 != 0)
+    if (SlabInSummary(c.m_L2))
         Line(LP, kSummarySlab, r.heel.rho, ratio(r.heel));
 }
 
