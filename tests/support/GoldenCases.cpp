@@ -1,0 +1,58 @@
+#include "GoldenCases.h"
+
+const std::vector<GoldenCase> kGoldenCases = {
+    {"default", [](CRTData&) {}},
+    // KA entered directly: no friction-angle rows in the data block and in sections 1) and 6).
+    {"ka_input", [](CRTData& c) { c.m_bPhiInput = 0; }},
+    // A tall wall on a narrow base: Fo = 0.27, the sheet ends after section 4).
+    {"overturning_stop",
+     [](CRTData& c) {
+         c.m_H1 = 4.0;
+         c.m_L2 = 0.3;
+     }},
+    // Resultant outside the middle third on the toe side (e/B = 0.297): Xn from the toe-side
+    // formula, no heel pressure row, q1 = qR0 = 0 (triangle rows of both slabs), Fo 1.38 (NG,
+    // but no stop) and Fs 0.58 (NG).
+    {"outside_toe",
+     [](CRTData& c) {
+         c.m_H1 = 2.5;
+         c.m_L1 = 1.0;
+         c.m_L2 = 0.3;
+     }},
+    // Resultant outside the middle third on the heel side (e/B = -0.218): a heavy line load on a
+    // stem standing near the heel end. The no-tension triangle is measured from the heel end.
+    // Checked by hand from the printed Mr = 107.73, Mo = 7.12, SW = 84.86, B = 1.65:
+    // d = 100.61 / 84.86 = 1.1856; Xn = 3 (B - d) = 1.393 ("1.39"); qR = 2 SW / (3 (B - d))
+    // = 169.72 / 1.3932 = 121.8 > fe = 50 (NG, also in the summary); qL = 0.0 with alpha 0.000;
+    // x0 = B - Xn = 0.257, so the triangle reaches under the toe: q1 = qR (L1 - x0) / Xn = 82.5
+    // over Lt = L1 - x0 = 0.944, toe M = 82.47 x 0.944^2 / 6 - 2.16 x 0.6 - 5.76 x 0.6 = 7.49;
+    // q2 = qR (L1 + T2 - x0) / Xn = 104.3, and the heel takes the trapezoid 121.79 / 104.31.
+    {"outside_heel",
+     [](CRTData& c) {
+         c.m_L1 = 1.2;
+         c.m_L2 = 0.2;
+         c.m_P = 60.0;
+     }},
+    {"no_toe", [](CRTData& c) { c.m_L1 = 0.0; }},
+    // An L-shaped wall with the stem at the heel end (the default wall without its heel would
+    // overturn).
+    {"no_heel",
+     [](CRTData& c) {
+         c.m_L1 = 1.2;
+         c.m_L2 = 0.0;
+     }},
+    // Toe bar not in the table: empty grade label, zero area and stress, infinite and NaN
+    // results in its block, NG judgements.
+    {"unknown_bar", [](CRTData& c) { c.m_strBar[SLOT_TOE] = L"D99"; }},
+    // A stem of zero thickness (T1 = T2 = T3 = 0): the stem's lever arm is 0/0, so Mr, Fo, the
+    // whole bearing-pressure calculation and the slab designs are NaN (a NaN Fo is no overturning
+    // stop; every judgement on a NaN is NG); a heel bar pitch of 0 makes its provided steel and
+    // steel ratio infinite.
+    {"nan_inf",
+     [](CRTData& c) {
+         c.m_T1 = 0.0;
+         c.m_T2 = 0.0;
+         c.m_T3 = 0.0;
+         c.m_nPitch[SLOT_HEEL] = 0;
+     }},
+};

@@ -1,0 +1,15 @@
+// Cases whose clipboard text is kept in tests/golden: each file was generated once and then
+// checked line by line against the sheet's row tables and a hand calculation.
+#pragma once
+
+#include "RTData.h"
+
+#include <functional>
+#include <vector>
+
+struct GoldenCase {
+    const char* file;                   // tests/golden/<file>.txt
+    std::function<void(CRTData&)> edit; // applied to a new default case
+};
+
+extern const std::vector<GoldenCase> kGoldenCases;
