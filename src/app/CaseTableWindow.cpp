@@ -21,6 +21,9 @@
 
 namespace {
 
+// Screen place of the overall verdict: after the number and the title.
+constexpr int kVerdictPlace = 2;
+
 QString AskCsvPath(QWidget* parent) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("CSVに保存"), QString(),
                                         QStringLiteral("CSV (*.csv);;すべてのファイル (*.*)"));
@@ -69,8 +72,14 @@ CCaseTableWindow::CCaseTableWindow(CTARVODoc& doc, IMessageSink& messages,
 }
 
 void CCaseTableWindow::Refresh() {
+    const bool first = m_model->columnCount() == 0;
     m_model->SetTable(BuildCaseTable(m_doc.m_arCases), m_doc.m_nCurrent);
     ShowInputColumns(m_inputs->isChecked());
+    // The overall verdict, last in the files, stands beside the title on screen.
+    if (first) {
+        QHeaderView* header = m_view->horizontalHeader();
+        header->moveSection(header->visualIndex(m_model->columnCount() - 1), kVerdictPlace);
+    }
 }
 
 void CCaseTableWindow::ShowInputColumns(bool show) {
