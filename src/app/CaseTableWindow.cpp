@@ -24,9 +24,16 @@ namespace {
 // Screen place of the overall verdict: after the number and the title.
 constexpr int kVerdictPlace = 2;
 
+// A name typed without extension gets ".csv".
 QString AskCsvPath(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("CSVに保存"), QString(),
-                                        QStringLiteral("CSV (*.csv);;すべてのファイル (*.*)"));
+    QFileDialog dialog(parent, QStringLiteral("CSVに保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(
+        {QStringLiteral("CSV (*.csv)"), QStringLiteral("すべてのファイル (*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 } // namespace
