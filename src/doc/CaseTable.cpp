@@ -15,13 +15,15 @@ const CTableColumn kOverallColumn = {"verdict", L"総合判定", CellKind::Verdi
 CTableRow BuildRow(int position, const CRTData& stored, const std::vector<CColumnGroup>& groups) {
     CTableRow row;
     row.position = position;
-    row.calculated = stored;
-    row.calculated.Calculate(row.result);
+    // The calculation refreshes the derived fields (δ, δw, θw, KA) of the case, as the sheet's
+    // does; the document's case is left as it is.
+    CRTData calculated = stored;
+    calculated.Calculate(row.result);
     CControlTexts panel;
-    FillPanel(panel, row.calculated);
+    FillPanel(panel, calculated);
     CControlTexts options;
-    ShowOptionValues(ShownOptionValues(row.calculated), options);
-    const CCaseValues values{position, row.calculated, row.result, panel, options};
+    ShowOptionValues(ShownOptionValues(calculated), options);
+    const CCaseValues values{position, calculated, row.result, panel, options};
 
     // Every judgement the sheet prints counts, and so does the overturning stop, which ends
     // the sheet whatever the required safety factor.

@@ -35,7 +35,6 @@ struct CTableRow {
     int position = 0; // 1 for the first case of the list
     std::vector<CTableCell> cells;
     bool ok = false;      // overall verdict: every judgement OK and no overturning stop
-    CRTData calculated;   // the case after its calculation refreshed the derived fields
     CDesignResult result; // the calculation the row shows
 };
 

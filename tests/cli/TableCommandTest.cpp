@@ -109,13 +109,14 @@ TEST_F(TableCommand, JsonHoldsTheCalculationAtFullPrecision) {
             const CTableCell& cell = expected.cells[col];
             const QString key = QString::fromStdString(column.key);
             ASSERT_TRUE(row.contains(key)) << column.key;
-            if (cell.empty)
+            if (cell.empty) {
                 EXPECT_TRUE(row.value(key).isNull() && !row.contains(key + "_nonfinite"))
                     << column.key;
-            else if (column.kind == CellKind::Number)
+            } else if (column.kind == CellKind::Number) {
                 EXPECT_TRUE(Same(JsonNumber(row, key), cell.value)) << column.key;
-            else
+            } else {
                 EXPECT_EQ(row.value(key).toString().toStdWString(), cell.text) << column.key;
+            }
         }
         // The whole calculation, read back to the same doubles.
         const CDesignResult& r = expected.result;

@@ -188,12 +188,14 @@ TEST_F(CaseTableTest, BoundaryJudgementsAndOverallVerdict) {
         for (const auto& [key, word] : b.expected) {
             const CTableCell& cell = Cell(table, i, key);
             EXPECT_EQ(cell.empty, word.empty()) << key;
-            if (!word.empty())
+            if (!word.empty()) {
                 EXPECT_EQ(cell.text, word) << key;
+            }
         }
         EXPECT_EQ(Cell(table, i, "verdict").text, table.rows[i].ok ? L"OK" : L"NG");
-        if (b.ok)
+        if (b.ok) {
             EXPECT_EQ(table.rows[i].ok, *b.ok);
+        }
     }
 }
 
@@ -402,8 +404,9 @@ TEST_F(CaseTableTest, ValuesAreThoseTheGoldenSheetsPrint) {
             if (!Cell(table, i, key).empty)
                 shown.push_back(Cell(table, i, key).text);
         }
-        if (!stop)
+        if (!stop) {
             EXPECT_EQ(shown, ratios);
+        }
     }
 }
 
