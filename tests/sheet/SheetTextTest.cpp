@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <fstream>
@@ -166,6 +167,65 @@ TEST_F(SheetTest, EveryLineEndsInCrLfAndNoLineIsEmpty) {
         for (const std::wstring& line : SplitLines(text))
             EXPECT_FALSE(line.empty());
     }
+}
+
+// The second printed page of a case as text (selector 2).
+std::vector<std::wstring> SecondPageLines(CRTData c) {
+    c.m_strSheet = std::wstring();
+    c.DrawSheet(nullptr, 0, 0, 0, 2);
+    return SplitLines(c.m_strSheet);
+}
+
+bool HasLine(const std::vector<std::wstring>& lines, const std::wstring& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The slab rows name the pressure figure the slab carries under a heel-side triangle: nothing
+// under the toe when the zero point lies beyond its stem face (the triangle rows with length 0),
+// and a triangle of length Xn at the heel end when it lies inside the heel (the toe's triangle
+// rows with qR0, Xn and L2).
+TEST_F(SheetTest, HeelSideSlabRowsShowTheTriangleTheSlabCarries) {
+    const wchar_t* const triangleMoment = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
+    const wchar_t* const triangleShear = L"　　せん断力　　Q  ＝%6.2f×%6.3f／2";
+
+    CRTData underStem;
+    underStem.m_L1 = 0.3;
+    underStem.m_L2 = 0.1;
+    underStem.m_H1 = 0.3;
+    underStem.m_q = 150;
+    underStem.m_bDeltaWTwoThirdsPhi = 0;
+    underStem.m_delta = DegToRad(35);
+    underStem.m_phi = DegToRad(40);
+    underStem.m_T2 = 1.0;
+    underStem.m_T1 = 0.95;
+    std::vector<std::wstring> lines = SplitLines(SheetText(underStem));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, 0.0, 0.0, 0.3, 0.0)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, 0.0, 0.0)));
+
+    CRTData insideHeel;
+    insideHeel.m_L2 = 1.5;
+    insideHeel.m_M = -60;
+    CDesignResult r;
+    CRTData(insideHeel).Calculate(r);
+    ASSERT_TRUE(r.bearing.HeelSide());
+    lines = SecondPageLines(insideHeel);
+    const double Xn = r.bearing.Xn, qR0 = r.bearing.qR0;
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, qR0, Xn, 1.5, Xn)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, qR0, Xn)));
+}
+
+// A wall that overturns has its resultant off the base: the summary of the second page judges
+// its bearing NG although the linear formulas give a pressure below fe.
+TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
+    CRTData c;
+    c.m_H1 = 4.0;
+    c.m_L2 = 0.3;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_LE(r.bearing.qmax, c.m_fe);
+    const std::wstring expected = FormatSheetLine(L"接地圧の検討 接地圧　：%6.1f %s%4.0f %s",
+                                                  r.bearing.qmax, L"＞", c.m_fe, L"NG");
+    EXPECT_TRUE(HasLine(SecondPageLines(c), expected));
 }
 
 TEST_F(SheetTest, TextIsAppendedToWhatTheBufferHolds) {
