@@ -214,6 +214,25 @@ TEST_F(SheetTest, HeelSideSlabRowsShowTheTriangleTheSlabCarries) {
     EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, qR0, Xn)));
 }
 
+// A resultant exactly on the toe-side third point (e/B = 1/6, reached with a top moment) belongs
+// to the middle third: the middle-third row of Xn and the heel-end pressure row are printed.
+TEST_F(SheetTest, ResultantOnTheThirdPointPrintsTheMiddleThirdRows) {
+    CRTData c;
+    c.m_M = 9.4640833333333632;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_EQ(r.bearing.eB, 1.0 / 6.0);
+    ASSERT_FALSE(r.overturnFailure);
+    const std::vector<std::wstring> lines = SplitLines(SheetText(c));
+    auto starts = [&](const std::wstring& prefix) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) {
+            return line.compare(0, prefix.size(), prefix) == 0;
+        });
+    };
+    EXPECT_TRUE(starts(L"　　中　立　軸　Xn ＝ 1.450/ 2 ×{1.0＋1／(6× 0.167)}"));
+    EXPECT_TRUE(starts(L"　　右端接地圧　qR ＝"));
+}
+
 // A wall that overturns has its resultant off the base: the summary of the second page judges
 // its bearing NG although the linear formulas give a pressure below fe.
 TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
