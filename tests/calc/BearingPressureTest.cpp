@@ -89,6 +89,18 @@ TEST(BearingPressure, ThirdBoundariesBelongToTheMiddleThird) {
     EXPECT_TRUE(std::isnan(nan.qmax));
 }
 
+// A negative vertical load (only from input that fails validation) gives negative pressures on
+// the heel side; the pressures the slabs are designed for never go below 0.
+TEST(BearingPressure, SlabPressuresNeverGoBelowZero) {
+    const CBearingPressure p = BearingPressure(-90, -210, 15, 3, 2.0, 0.3); // d = 2.5
+    ASSERT_EQ(p.branch, BearingBranch::HeelSide);
+    EXPECT_DOUBLE_EQ(p.qR, -120);
+    EXPECT_EQ(p.q1, 0.0);
+    EXPECT_EQ(p.q2, 0.0);
+    EXPECT_EQ(p.qR0, 0.0);
+    EXPECT_EQ(p.qmax, 0.0);
+}
+
 TEST(BearingPressure, ResultantMustStrikeTheBaseBetweenItsEdges) {
     struct Row {
         double Mr;

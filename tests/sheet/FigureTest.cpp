@@ -403,6 +403,18 @@ TEST(PressureFigure, HeelSideTriangleRisesFromItsZeroPointToTheHeelEnd) {
                             SurfacePoint{kXB, kYB + kA}));
 }
 
+// Every pressure that is not exactly 0 is labelled, a negative toe pressure (from a negative
+// load) included.
+TEST(PressureFigure, NegativeToePressureIsLabelled) {
+    CRTData c;
+    CRecordingSurface s;
+    DrawPressure(c, s, -20.0, 1.0); // p(x) = -20 + 20 x: 9.0 at the heel end
+    const std::vector<RecordedOp> labels = s.OpsOfKind(RecordedOp::TEXT);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, L"-20.0");
+    EXPECT_EQ(labels[1].text, L"9.0");
+}
+
 // Where the pressure line or its depths are undefined the outline is drawn without a
 // diagram; where the wall itself gives no scale there is no figure.
 TEST(PressureFigure, UndefinedDiagramOrScaleIsLeftOut) {

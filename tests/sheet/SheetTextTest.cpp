@@ -234,6 +234,56 @@ TEST_F(SheetTest, ResultantOnTheThirdPointPrintsTheMiddleThirdRows) {
     EXPECT_TRUE(starts(L"　　右端接地圧　qR ＝"));
 }
 
+// A slab length that is not positive omits the slab's block, while the summary leaves out only
+// a slab of length exactly 0: a negative length still prints its summary row.
+TEST_F(SheetTest, NegativeSlabLengthKeepsItsSummaryRow) {
+    const struct {
+        double L1, L2;
+        const wchar_t* block;
+        int summaryRows;
+    } rows[] = {{-0.1, 0.9, L"　 つまさき板", 2},
+                {0.3, -0.1, L"　 かかと板", 2},
+                {0.0, 0.9, L"　 つまさき板", 1},
+                {0.3, 0.0, L"　 かかと板", 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.L1 << " " << row.L2);
+        CRTData c;
+        c.m_L1 = row.L1;
+        c.m_L2 = row.L2;
+        const std::vector<std::wstring> lines = SecondPageLines(c);
+        auto count = [&](const std::wstring& prefix) {
+            return std::count_if(lines.begin(), lines.end(), [&](const std::wstring& line) {
+                return line.compare(0, prefix.size(), prefix) == 0;
+            });
+        };
+        EXPECT_EQ(count(row.block), 0);
+        EXPECT_EQ(count(L"底板の検討"), row.summaryRows);
+    }
+}
+
+// Only the value 1 means that phi was entered; any other value read from a file is the
+// KA-entered mode, for the calculation and for the sheet alike.
+TEST_F(SheetTest, OnlyOneMeansPhiEntered) {
+    CRTData two, zero;
+    two.m_bPhiInput = 2;
+    zero.m_bPhiInput = 0;
+    EXPECT_TRUE(SheetText(two) == SheetText(zero));
+}
+
+// A provided steel ratio exactly equal to the balanced ratio (a cover chosen for it) is OK, with
+// the sign "＜", since the sign marks pt < Ptb and the verdict pt <= Ptb.
+TEST_F(SheetTest, SteelRatioEqualToTheBalancedRatio) {
+    CRTData c;
+    c.m_dtWall = 0.17120408163265305;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_EQ(r.wall.pt, r.wall.Ptb);
+    const std::wstring expected = FormatSheetLine(
+        L"　  　　　　　　   ＝%6.4f [n ＝ %2.0f，γ ＝ %2.1f ]       %2s  pt ＝%8.4f       %2s",
+        r.wall.Ptb, 15.0, 0.0, L"＜", r.wall.pt, L"OK");
+    EXPECT_TRUE(HasLine(SplitLines(SheetText(c)), expected));
+}
+
 // A wall that overturns has its resultant off the base: the summary of the second page judges
 // its bearing NG although the linear formulas give a pressure below fe.
 TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
