@@ -4,9 +4,11 @@
 #include "FileDialogs.h"
 #include "MainFrame.h"
 #include "ManualPicture.h"
+#include "PreviewPane.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
 #include "TARVODoc.h"
+#include "ViewSplitter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -82,7 +84,7 @@ CTARVOApp::StartUp CTARVOApp::InitInstance(const QStringList& arguments) {
 
 void CTARVOApp::CreateMainFrame() {
     m_frame = std::make_unique<CMainFrame>(*this, *m_doc, *m_picture, m_services.messages);
-    m_frame->Printer().SetPreviewPages(m_previewPages);
+    m_frame->Preview().SetPages(m_previewPages);
     m_views.frame = m_frame.get();
     m_doc->SetPanel(&m_frame->Panel().Controls());
     // The panel refresh that the document skips while there is no main window. After a
@@ -102,7 +104,7 @@ bool CTARVOApp::PrintFromCommandLine(const CCommandLineInfo& info) {
 void CTARVOApp::ExitInstance() {
     m_recent.Write(*m_settings);
     if (m_frame)
-        m_previewPages = m_frame->Printer().PreviewPages();
+        m_previewPages = m_frame->Preview().Pages();
     m_settings->setValue(kPreviewPagesKey, m_previewPages);
     m_settings->sync();
 }
@@ -132,6 +134,7 @@ void CTARVOApp::OnFileNew() {
     m_doc->OnNewDocument();
     m_path.clear();
     m_frame->OnDocumentChanged();
+    m_frame->Splitter().ScrollAllToOrigin();
 }
 
 void CTARVOApp::OnFileOpen() {
@@ -159,8 +162,10 @@ bool CTARVOApp::ReadDocument(const QString& path) {
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
-    if (m_frame)
+    if (m_frame) {
         m_frame->OnDocumentChanged();
+        m_frame->Splitter().ScrollAllToOrigin();
+    }
     return true;
 }
 

@@ -20,6 +20,7 @@ class CManualPicture;
 class CTARVODoc;
 class IFileDialogs;
 class IShellOpen;
+class ITextClipboard;
 class QSettings;
 
 // What the application needs of the desktop around it.
@@ -27,6 +28,7 @@ struct CAppServices {
     IAppMessages& messages;
     IFileDialogs& files;
     IShellOpen& shell;
+    ITextClipboard& clipboard;
 };
 
 class CTARVOApp {
@@ -48,6 +50,7 @@ public:
     void ExitInstance();
 
     CTARVODoc& Document() { return *m_doc; }
+    ITextClipboard& Clipboard() { return m_services.clipboard; }
     CMainFrame& MainFrame() { return *m_frame; }
     const CRecentFileList& RecentFiles() const { return m_recent; }
 

@@ -6,9 +6,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -40,8 +42,23 @@ QString CScriptedFileDialogs::GetSaveFileName(QWidget*, const QString& proposed)
     return saveName;
 }
 
-CAppHarness::CAppHarness(const QStringList& arguments) {
-    m_app = std::make_unique<CTARVOApp>(CAppServices{messages, files, shell},
+bool CTestClipboard::SetText(const QString& text) {
+    if (heldElsewhere)
+        return false;
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
+
+CAppHarness::CAppHarness(const QStringList& arguments, const QString& settings) {
+    // The program's fonts and translations, as at its start.
+    static const bool uiDefaults = (InstallUiDefaults(), true);
+    Q_UNUSED(uiDefaults);
+    if (!settings.isNull()) {
+        QFile file(SettingsPath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(settings.toUtf8()) < 0)
+            qWarning("the settings file could not be written");
+    }
+    m_app = std::make_unique<CTARVOApp>(CAppServices{messages, files, shell, clipboard},
                                         std::filesystem::path(TARVO_BIN_DIR "/"), SettingsPath());
     startUp = m_app->InitInstance(arguments);
     if (startUp == CTARVOApp::StartUp::ShowWindow) {

@@ -8,6 +8,7 @@
 #include "QtMessageSink.h"
 #include "ShellOpen.h"
 #include "TARVOApp.h"
+#include "TextClipboard.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -59,11 +60,18 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// The desktop's clipboard, or one that another program holds open.
+class CTestClipboard : public ITextClipboard {
+public:
+    bool SetText(const QString& text) override;
+    bool heldElsewhere = false;
+};
+
 class CAppHarness {
 public:
-    // Starts the program with the command line arguments; the main window is shown and
-    // active.
-    explicit CAppHarness(const QStringList& arguments = {});
+    // Starts the program with the command line arguments and, when given, a settings file of
+    // that text; the main window is shown and active.
+    explicit CAppHarness(const QStringList& arguments = {}, const QString& settings = QString());
     ~CAppHarness();
 
     CTARVOApp& App() { return *m_app; }
@@ -85,6 +93,7 @@ public:
     CRecordingMessages messages;
     CScriptedFileDialogs files;
     CRecordingShell shell;
+    CTestClipboard clipboard;
     CTARVOApp::StartUp startUp;
 
 private:

@@ -7,14 +7,19 @@
 #include "InputPanel.h"
 #include "MainFrame.h"
 #include "ManualPicture.h"
+#include "PageSetupDialog.h"
+#include "PreviewPane.h"
 #include "RecentFileList.h"
 #include "SettingsFile.h"
 #include "TARVODoc.h"
+#include "ViewSplitter.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QImage>
+#include <QPageSetupDialog>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,13 +42,27 @@ int PdfPages(const QString& path) {
     return static_cast<int>(file.readAll().count("/Type /Page\n"));
 }
 
+// A PDF text string as the writer stores it: UTF-16, big-endian, with its byte order mark.
+QByteArray PdfText(const QString& text) {
+    QByteArray bytes("(\xfe\xff");
+    for (QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+        bytes.append(static_cast<char>(c.unicode() & 0xff));
+    }
+    return bytes + ")";
+}
+
 } // namespace
 
 class PrintTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void previewShowsTwoPagesPerMarkedCase();
+    void previewInTheWindow();
+    void nothingMarkedForPrinting_data();
+    void nothingMarkedForPrinting();
+    void pdfCarriesTitleAndCreator();
+    void pageSetupOffersNoMarginsNorOrientation();
     void printedPagesFollowThePagePlan();
     void commandLine_data();
     void commandLine();
@@ -56,24 +75,138 @@ private slots:
     void settingsFileBesideTheProgramOrInTheUsersFolder();
 };
 
-void PrintTest::previewShowsTwoPagesPerMarkedCase() {
+void PrintTest::previewInTheWindow() {
+    QString settings;
+    {
+        CAppHarness h;
+        AddMarkedCases(h);
+        CMainFrame& frame = h.Frame();
+        CPreviewPane& preview = frame.Preview();
+        QCOMPARE(preview.Pages(), 0); // nothing in the settings file yet
+        frame.Action(ID_FILE_PRINT_PREVIEW)->trigger();
+        QVERIFY(frame.IsPreviewOpen());
+        QVERIFY(h.Panel().isHidden());
+        QVERIFY(frame.Splitter().isHidden());
+        QVERIFY(!preview.isHidden());
+        QStringList texts;
+        for (int i = CPreviewPane::Print; i <= CPreviewPane::Close; ++i)
+            texts << preview.Action(i)->text();
+        QCOMPARE(texts, (QStringList{"印刷(&P)...", "次ページ(&N)", "前ページ(&V)", "2 ページ(&T)",
+                                     "拡大(&I)", "縮小(&O)", "閉じる(&C)"}));
+        QCOMPARE(preview.PageCount(), 4);
+        QCOMPARE(preview.CurrentPage(), 1);
+        QVERIFY(!preview.Action(CPreviewPane::Previous)->isEnabled());
+        QVERIFY(!preview.Action(CPreviewPane::ZoomOut)->isEnabled());
+        // The document's commands wait until the preview is closed.
+        QVERIFY(!frame.Action(ID_DATA_ADD)->isEnabled());
+        QVERIFY(frame.Action(ID_APP_EXIT)->isEnabled());
+
+        // Page Down and Page Up page through, up to the last page.
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr && preview.isAncestorOf(focus));
+        for (int page : {2, 3, 4, 4}) {
+            QTest::keyClick(focus, Qt::Key_PageDown);
+            QCOMPARE(preview.CurrentPage(), page);
+        }
+        QVERIFY(!preview.Action(CPreviewPane::Next)->isEnabled());
+        QTest::keyClick(focus, Qt::Key_PageUp);
+        QCOMPARE(preview.CurrentPage(), 3);
+        // Two pages side by side: the switch then offers one page; the last pair ends it.
+        preview.Action(CPreviewPane::OnePageTwoPages)->trigger();
+        QCOMPARE(preview.Pages(), 2);
+        QCOMPARE(preview.Action(CPreviewPane::OnePageTwoPages)->text(),
+                 QStringLiteral("1 ページ(&O)"));
+        QVERIFY(!preview.Action(CPreviewPane::Next)->isEnabled());
+        preview.Action(CPreviewPane::ZoomIn)->trigger();
+        preview.Action(CPreviewPane::ZoomIn)->trigger();
+        QCOMPARE(preview.ZoomStep(), 2);
+        QVERIFY(!preview.Action(CPreviewPane::ZoomIn)->isEnabled());
+        preview.Action(CPreviewPane::ZoomOut)->trigger();
+        QCOMPARE(preview.ZoomStep(), 1);
+        QImage picture = frame.grab().toImage();
+        QDir().mkpath(QStringLiteral("screenshots"));
+        picture.save(QStringLiteral("screenshots/preview.png"));
+
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QVERIFY(!frame.IsPreviewOpen());
+        QVERIFY(!h.Panel().isHidden());
+        QVERIFY(!frame.Splitter().isHidden());
+        QVERIFY(frame.Action(ID_DATA_ADD)->isEnabled());
+        frame.Action(ID_APP_EXIT)->trigger();
+        QFile file(h.SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        settings = QString::fromUtf8(file.readAll());
+    }
+    QVERIFY2(settings.contains(QStringLiteral("[Settings]\nPreviewPages=2\n")),
+             qPrintable(settings));
+
+    // The setting is read at the start: the next preview opens with two pages.
+    CAppHarness h({}, settings);
+    QCOMPARE(h.Frame().Preview().Pages(), 2);
+    AddMarkedCases(h);
+    h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    QCOMPARE(h.Frame().Preview().Action(CPreviewPane::OnePageTwoPages)->text(),
+             QStringLiteral("1 ページ(&O)"));
+    h.Frame().Preview().Action(CPreviewPane::Close)->trigger();
+    QVERIFY(!h.Frame().IsPreviewOpen());
+}
+
+void PrintTest::nothingMarkedForPrinting_data() {
+    QTest::addColumn<int>("command"); // 0: quick print
+    QTest::newRow("print") << int(ID_FILE_PRINT);
+    QTest::newRow("preview") << int(ID_FILE_PRINT_PREVIEW);
+    QTest::newRow("quick print") << 0;
+}
+
+void PrintTest::nothingMarkedForPrinting() {
+    QFETCH(int, command);
     CAppHarness h;
     AddMarkedCases(h);
-    int pages = -1;
-    bool panelHidden = false;
-    WhenModal([&](QWidget* modal) {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
-        QVERIFY(preview != nullptr);
-        auto* widget = preview->findChild<QPrintPreviewWidget*>();
-        widget->updatePreview();
-        pages = widget->pageCount();
-        panelHidden = h.Panel().isHidden();
-        preview->reject();
-    });
-    h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
-    QCOMPARE(pages, 4);
-    QVERIFY(panelHidden);
+    for (int i = 0; i < h.Doc().GetCaseCount(); ++i)
+        h.Doc().GetCase(i)->m_bPrint = 0;
+    QTemporaryDir dir;
+    QPrinter& device = h.Frame().Printer().Printer();
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
+    if (command == 0)
+        QVERIFY(h.Frame().Printer().PrintDirect()); // nothing to print is no failure
+    else
+        h.Frame().Action(command)->trigger();
+    QCOMPARE(h.messages.shown.size(), size_t(1));
+    QCOMPARE(QString::fromStdWString(h.messages.shown[0].text),
+             QStringLiteral("印刷するデータがありません。"));
+    QCOMPARE(h.messages.shown[0].icon, MessageIcon::Warning);
+    QVERIFY(!QFile::exists(device.outputFileName()));
+    QVERIFY(!h.Frame().IsPreviewOpen());
     QVERIFY(!h.Panel().isHidden());
+}
+
+void PrintTest::pdfCarriesTitleAndCreator() {
+    CAppHarness h;
+    AddMarkedCases(h);
+    h.files.saveName = h.TempFile(QStringLiteral("東擁壁.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QPrinter& device = h.Frame().Printer().Printer();
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(h.TempFile(QStringLiteral("meta.pdf")));
+    QVERIFY(h.Frame().Printer().PrintDirect());
+    QFile file(device.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.contains("/Title " + PdfText(QStringLiteral("東擁壁.tarvo"))));
+    QVERIFY(pdf.contains("/Creator " + PdfText(QStringLiteral("TARVO"))));
+}
+
+void PrintTest::pageSetupOffersNoMarginsNorOrientation() {
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer);
+    HideIneffectiveSetup(dialog);
+    for (const char* hidden : {"topMargin", "leftMargin", "portrait", "landscape"}) {
+        QWidget* control = dialog.findChild<QWidget*>(QLatin1String(hidden));
+        QVERIFY2(control != nullptr && !control->isVisibleTo(&dialog), hidden);
+    }
+    QWidget* paper = dialog.findChild<QWidget*>(QStringLiteral("pageSizeCombo"));
+    QVERIFY(paper != nullptr && paper->isVisibleTo(&dialog));
 }
 
 void PrintTest::printedPagesFollowThePagePlan() {
@@ -94,16 +227,7 @@ void PrintTest::printedPagesFollowThePagePlan() {
     QVERIFY(printer.PrintPages(device, 3, 9));
     QCOMPARE(PdfPages(device.outputFileName()), 2);
 
-    // Without a marked case nothing is printed, and that is no failure.
-    for (int i = 0; i < h.Doc().GetCaseCount(); ++i)
-        h.Doc().GetCase(i)->m_bPrint = 0;
-    device.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
-    QVERIFY(printer.PrintDirect());
-    QVERIFY(!QFile::exists(device.outputFileName()));
-    QVERIFY(h.messages.shown.empty());
-
     // A job that cannot start is reported.
-    h.Doc().GetCase(0)->m_bPrint = 1;
     device.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
     QVERIFY(!printer.PrintDirect());
     QCOMPARE(h.messages.shown.size(), size_t(1));
