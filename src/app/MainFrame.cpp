@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "CaseFile.h"
 #include "CommandTable.h"
+#include "KeyStateIndicators.h"
 #include "MessageSink.h"
 #include "PreviewPane.h"
 #include "SheetView.h"
@@ -156,16 +157,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     auto* idle = new QLabel(IdleStatusText());
     statusBar()->addWidget(idle, 1);
-    // The key states cannot be read portably: the indicators stand greyed.
-    for (const QString& indicator : StatusIndicators()) {
-        auto* pane = new QLabel(indicator);
-        pane->setFrameShape(QFrame::Panel);
-        pane->setFrameShadow(QFrame::Sunken);
-        pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(indicator) + 12);
-        pane->setEnabled(false);
-        statusBar()->addPermanentWidget(pane);
-    }
+    new CKeyStateIndicators(*statusBar());
 }
 
 void CMainFrame::CreateAccelerators() {

@@ -6,6 +6,7 @@
 #include "CommandTable.h"
 #include "EditDlg.h"
 #include "InputPanel.h"
+#include "KeyStateIndicators.h"
 #include "MainFrame.h"
 #include "PanelControls.h"
 #include "SheetView.h"
@@ -70,6 +71,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsEmptyWithDefaultsAndPicture();
+    void keyStateIndicators();
     void commandsEnabledByTheRules_data();
     void commandsEnabledByTheRules();
     void addTakesTheFirstCaseFromThePanel();
@@ -87,6 +89,7 @@ private slots:
     void copyWithTheClipboardHeldElsewhere();
     void saveAndOpenRoundTrip();
     void saveQuestionBeforeNewDocument();
+    void droppedFileOpensAfterTheSaveQuestion();
     void exitWritesTheRecentFiles();
     void fileOnTheCommandLineFillsThePanel();
     void interactiveSplit_data();
@@ -121,6 +124,33 @@ void MainWindowTest::startsEmptyWithDefaultsAndPicture() {
     h.Frame().Action(ID_HELP_README)->trigger();
     QCOMPARE(h.shell.opened, std::vector<std::filesystem::path>{
                                  std::filesystem::path(TARVO_BIN_DIR "/") / "readme.txt"});
+}
+
+void MainWindowTest::keyStateIndicators() {
+    CAppHarness h;
+    auto* indicators = h.Frame().statusBar()->findChild<CKeyStateIndicators*>();
+    QVERIFY(indicators != nullptr);
+    QStringList texts;
+    for (QLabel* pane : indicators->Panes())
+        texts << pane->text();
+    QCOMPARE(texts, (QStringList{"CAP", "NUM", "SCRL"}));
+    // The offscreen platform reports no key states: the indicators stay grey, also after a key.
+    QVERIFY(!ReadKeyStates().known);
+    QTest::keyClick(h.Panel().Control(IDC_H1), Qt::Key_CapsLock);
+    for (QLabel* pane : indicators->Panes())
+        QVERIFY(!pane->isEnabled());
+    // Where they are reported, each lights with its key.
+    CKeyStates states;
+    states.known = true;
+    states.caps = true;
+    states.scroll = true;
+    indicators->Show(states);
+    QCOMPARE(indicators->Panes()[0]->isEnabled(), true);
+    QCOMPARE(indicators->Panes()[1]->isEnabled(), false);
+    QCOMPARE(indicators->Panes()[2]->isEnabled(), true);
+    states.known = false;
+    indicators->Show(states);
+    QVERIFY(!indicators->Panes()[0]->isEnabled());
 }
 
 void MainWindowTest::commandsEnabledByTheRules_data() {
@@ -507,6 +537,38 @@ void MainWindowTest::saveQuestionBeforeNewDocument() {
     QVERIFY(QFile::exists(h.files.saveName));
     QCOMPARE(h.Doc().GetCaseCount(), 0);
     QCOMPARE(h.Label(), QStringLiteral("    0 /     0"));
+}
+
+void MainWindowTest::droppedFileOpensAfterTheSaveQuestion() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    h.Press(ID_DATA_ADD);
+    const QString path = h.TempFile(QStringLiteral("dropped.tarvo"));
+    h.files.saveName = path;
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    h.Frame().Action(ID_FILE_NEW)->trigger();
+    h.Press(ID_DATA_ADD); // modified again
+    auto drop = [&] {
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(500, 400), Qt::CopyAction, &dropped, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &enter);
+        QDropEvent event(QPointF(500, 400), Qt::CopyAction, &dropped, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &event);
+    };
+    // Cancelled at the question: the document stays.
+    h.messages.saveAnswer = SaveAnswer::Cancel;
+    drop();
+    QCOMPARE(h.messages.saveQuestions.size(), size_t(1));
+    QCOMPARE(h.Doc().GetCaseCount(), 1);
+    // Changes discarded: the dropped file opens.
+    h.messages.saveAnswer = SaveAnswer::Discard;
+    drop();
+    QCOMPARE(h.messages.saveQuestions.size(), size_t(2));
+    QCOMPARE(h.Doc().GetCaseCount(), 2);
+    QCOMPARE(h.Frame().windowTitle(), QStringLiteral("dropped.tarvo - TARVO"));
 }
 
 void MainWindowTest::exitWritesTheRecentFiles() {
