@@ -1,6 +1,7 @@
 #include "TARVOApp.h"
 
 #include "CommandTable.h"
+#include "DialogTranslations.h"
 #include "FileDialogs.h"
 #include "MainFrame.h"
 #include "ManualPicture.h"
@@ -38,6 +39,8 @@ void InstallUiDefaults() {
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    // Asked first: the texts that translation lacks.
+    QApplication::installTranslator(new CDialogTranslations(qApp));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo.svg")));
 }
 

@@ -14,13 +14,20 @@
 #include "TARVODoc.h"
 #include "ViewSplitter.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +70,7 @@ private slots:
     void nothingMarkedForPrinting();
     void pdfCarriesTitleAndCreator();
     void pageSetupOffersNoMarginsNorOrientation();
+    void printAndPageDialogsSpeakJapanese();
     void printedPagesFollowThePagePlan();
     void commandLine_data();
     void commandLine();
@@ -195,6 +203,36 @@ void PrintTest::pdfCarriesTitleAndCreator() {
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.contains("/Title " + PdfText(QStringLiteral("東擁壁.tarvo"))));
     QVERIFY(pdf.contains("/Creator " + PdfText(QStringLiteral("TARVO"))));
+}
+
+void PrintTest::printAndPageDialogsSpeakJapanese() {
+    CAppHarness h; // the program's translations
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog print(&printer);
+    QPageSetupDialog setup(&printer);
+    for (QDialog* dialog : {static_cast<QDialog*>(&print), static_cast<QDialog*>(&setup)}) {
+        QStringList texts{dialog->windowTitle()};
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text() << button->toolTip();
+        for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
+            texts << group->title();
+        for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        for (QComboBox* combo : dialog->findChildren<QComboBox*>())
+            if (combo->objectName() == QStringLiteral("duplex"))
+                for (int i = 0; i < combo->count(); ++i)
+                    texts << combo->itemText(i);
+        // Every text has Japanese in it, but for the button that browses for a file and OK.
+        static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{9fff}]"));
+        for (const QString& text : texts) {
+            if (text.isEmpty() || text == QStringLiteral("...") || text == QStringLiteral("OK"))
+                continue;
+            QVERIFY2(text.contains(japanese), qPrintable(text));
+        }
+    }
 }
 
 void PrintTest::pageSetupOffersNoMarginsNorOrientation() {
