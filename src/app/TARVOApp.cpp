@@ -6,16 +6,17 @@
 #include "MainFrame.h"
 #include "ManualPicture.h"
 #include "PreviewPane.h"
+#include "RawUtf8.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
 #include "TARVODoc.h"
 #include "ViewSplitter.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStatusBar>
 #include <QTranslator>
 
 namespace {
@@ -25,8 +26,12 @@ const QString kDefaultExtension = QStringLiteral(".tarvo");
 const QString kSaveQuestion = QStringLiteral("%1 への変更を保存しますか?");
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
+const QString kSettingsUnwritable =
+    QStringLiteral("設定ファイル %1 に書き込めません。最近使ったファイルの一覧は保存されません。");
+
+// The file's name as the system spells it, bytes that are not UTF-8 included.
 std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(EncodeRawUtf8(path).toStdString());
 }
 
 } // namespace
@@ -82,6 +87,8 @@ CTARVOApp::StartUp CTARVOApp::InitInstance(const QStringList& arguments) {
         return PrintFromCommandLine(info) ? StartUp::Finished : StartUp::Failed;
     m_frame->OnDocumentChanged();
     m_frame->show();
+    if (!IsSettingsFileWritable(m_settings->fileName()))
+        ReportSettingsUnwritable();
     return StartUp::ShowWindow;
 }
 
@@ -102,6 +109,20 @@ bool CTARVOApp::PrintFromCommandLine(const CCommandLineInfo& info) {
     if (info.action == CCommandLineInfo::FilePrintTo)
         m_frame->Printer().Printer().setPrinterName(info.printer);
     return m_frame->Printer().PrintDirect();
+}
+
+void CTARVOApp::WriteRecentFiles() {
+    m_recent.Write(*m_settings);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        ReportSettingsUnwritable();
+}
+
+void CTARVOApp::ReportSettingsUnwritable() {
+    if (m_settingsReported || !m_frame)
+        return;
+    m_settingsReported = true;
+    m_frame->statusBar()->showMessage(kSettingsUnwritable.arg(m_settings->fileName()));
 }
 
 void CTARVOApp::ExitInstance() {
@@ -156,6 +177,7 @@ void CTARVOApp::OnFileMru(int index) {
     // A file that can no longer be read leaves the list.
     if (!ReadDocument(m_recent.Files()[index])) {
         m_recent.Remove(index);
+        WriteRecentFiles();
         m_frame->OnDocumentChanged();
     }
 }
@@ -166,6 +188,7 @@ bool CTARVOApp::ReadDocument(const QString& path) {
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
     if (m_frame) {
+        WriteRecentFiles();
         m_frame->OnDocumentChanged();
         m_frame->Splitter().ScrollAllToOrigin();
     }
@@ -187,6 +210,7 @@ bool CTARVOApp::SaveDocument(const QString& path) {
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
+    WriteRecentFiles();
     m_frame->OnDocumentChanged();
     return true;
 }

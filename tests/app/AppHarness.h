@@ -70,8 +70,10 @@ public:
 class CAppHarness {
 public:
     // Starts the program with the command line arguments and, when given, a settings file of
-    // that text; the main window is shown and active.
-    explicit CAppHarness(const QStringList& arguments = {}, const QString& settings = QString());
+    // those bytes, or in a folder where the settings file cannot be created; the main window
+    // is shown and active.
+    explicit CAppHarness(const QStringList& arguments = {}, const QByteArray& settings = {},
+                         bool settingsWritable = true);
     ~CAppHarness();
 
     CTARVOApp& App() { return *m_app; }
@@ -88,7 +90,7 @@ public:
     QString Label();
     // A file in the test's own folder.
     QString TempFile(const QString& name) const { return m_dir.filePath(name); }
-    QString SettingsPath() const { return TempFile(QStringLiteral("tarvo.ini")); }
+    QString SettingsPath() const { return TempFile(QStringLiteral("settings/tarvo.ini")); }
 
     CRecordingMessages messages;
     CScriptedFileDialogs files;

@@ -9,6 +9,7 @@
 #include "ManualPicture.h"
 #include "PageSetupDialog.h"
 #include "PreviewPane.h"
+#include "RawUtf8.h"
 #include "RecentFileList.h"
 #include "SettingsFile.h"
 #include "TARVODoc.h"
@@ -27,9 +28,13 @@
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -81,6 +86,10 @@ private slots:
     void abbreviatedPaths();
     void settingsFileKeepsSectionNames();
     void settingsFileBesideTheProgramOrInTheUsersFolder();
+    void rawUtf8_data();
+    void rawUtf8();
+    void settingsFileKeepsPathsThatAreNotUtf8();
+    void settingsFileThatCannotBeWrittenIsSaidOnce();
 };
 
 void PrintTest::previewInTheWindow() {
@@ -149,7 +158,7 @@ void PrintTest::previewInTheWindow() {
              qPrintable(settings));
 
     // The setting is read at the start: the next preview opens with two pages.
-    CAppHarness h({}, settings);
+    CAppHarness h({}, settings.toUtf8());
     QCOMPARE(h.Frame().Preview().Pages(), 2);
     AddMarkedCases(h);
     h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
@@ -383,6 +392,86 @@ void PrintTest::settingsFileKeepsSectionNames() {
     read.Read(*settings);
     QCOMPARE(read.Files(), written.Files());
     QCOMPARE(settings->value(QStringLiteral("Settings/PreviewPages")).toInt(), 2);
+}
+
+void PrintTest::rawUtf8_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("escaped"); // bytes kept as they stand
+    QTest::newRow("ASCII") << QByteArray("/home/a.tarvo") << 0;
+    QTest::newRow("Japanese and a four-byte character")
+        << QByteArray("\xe5\xa3\x81\xf0\x9f\x98\x80") << 0;
+    // 0x95 leads no sequence; 0xC7 leads one that "." breaks off.
+    QTest::newRow("Shift-JIS") << QByteArray("\x95\xc7.tarvo") << 2;
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9") << 1;
+    QTest::newRow("cut-off sequence at the end") << QByteArray("a\xe5\xa3") << 2;
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << 2;
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << 3;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << 4;
+}
+
+void PrintTest::rawUtf8() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, escaped);
+    const QString text = DecodeRawUtf8(bytes);
+    QCOMPARE(EncodeRawUtf8(text), bytes);
+    const auto kept = std::count_if(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    });
+    QCOMPARE(int(kept), escaped);
+    if (escaped == 0)
+        QCOMPARE(text, QString::fromUtf8(bytes));
+}
+
+void PrintTest::settingsFileKeepsPathsThatAreNotUtf8() {
+    // A file named in another encoding (Shift-JIS "壁"), beside one named in UTF-8.
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray foreign = folder + "/\x95\xc7.tarvo";
+    const QByteArray settings = "[Recent File List]\nFile1=" + foreign + "\nFile2=" + folder +
+                                "/\xe5\xa3\x81.tarvo\n\n[Settings]\nPreviewPages=1\n\n";
+    {
+        // The foreign name opens the file that carries it.
+        CAppHarness writer;
+        writer.Press(ID_DATA_ADD);
+        std::vector<std::uint8_t> bytes = writer.Doc().SaveToBytes();
+        std::ofstream out(foreign.toStdString(), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    QByteArray written;
+    {
+        CAppHarness h({}, settings);
+        QCOMPARE(h.App().RecentFiles().Files().size(), 2);
+        h.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
+        QVERIFY(h.messages.shown.empty());
+        QCOMPARE(h.Doc().GetCaseCount(), 1);
+        h.Frame().Action(ID_APP_EXIT)->trigger();
+        QFile file(h.SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        written = file.readAll();
+    }
+    QCOMPARE(written, settings);
+}
+
+void PrintTest::settingsFileThatCannotBeWrittenIsSaidOnce() {
+    CAppHarness h({}, {}, false);
+    QStatusBar* status = h.Frame().statusBar();
+    QVERIFY2(status->currentMessage().startsWith(QStringLiteral("設定ファイル ")),
+             qPrintable(status->currentMessage()));
+    QVERIFY(status->currentMessage().contains(h.SettingsPath()));
+    status->clearMessage();
+    // Saving adds a recent file, which cannot be written either: nothing is said again, and
+    // the program runs on.
+    h.Press(ID_DATA_ADD);
+    h.files.saveName = h.TempFile(QStringLiteral("w.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QVERIFY(QFile::exists(h.files.saveName));
+    QCOMPARE(status->currentMessage(), QString());
+    QCOMPARE(h.App().RecentFiles().Files().size(), 1);
+    QVERIFY(h.messages.shown.empty());
+
+    // A writable one is not reported.
+    CAppHarness writable;
+    QCOMPARE(writable.Frame().statusBar()->currentMessage(), QString());
 }
 
 void PrintTest::settingsFileBesideTheProgramOrInTheUsersFolder() {
