@@ -3,6 +3,7 @@
 // is written in the order of the printed calculation, so that printed digits agree with a
 // hand calculation also where a value sits exactly on a rounding boundary.
 // Coordinates: x from the front edge of the toe towards the heel, y up from the base underside.
+#include "BearingPressure.h"
 #include "CoulombKA.h"
 #include "DesignResult.h"
 #include "RTData.h"
@@ -104,38 +105,17 @@ void Stability(const CRTData& c, CDesignResult& r) {
     r.SP = r.Ph + r.dPh;
     r.Fs = r.RH / r.SP;
 
-    r.d = (r.Mr - r.Mo) / r.SW;
-    r.qm = r.SW / B;
-    r.e = B / 2 - r.d;
-    r.eB = r.e / B;
-
-    r.middleThird = std::fabs(r.eB) <= 1.0 / 6.0;
-    if (r.middleThird) {
-        r.Xn = (B / r.e / 6 + 1) * (B / 2);
-        r.alphaL = 6 * r.eB + 1;
-    } else {
-        r.Xn = (B / 2 - r.e) * 3;
-        r.alphaL = (2.0 / 3.0) / (0.5 - r.eB);
-    }
-    r.alphaR = r.alphaL - (r.alphaL / r.Xn) * B;
-    r.qL = r.alphaL * r.qm;
-    r.qR = r.alphaR * r.qm;
-
-    // Linear pressure from the toe edge to the zero point Xn, not below 0.
-    auto pressureAt = [&](double x) {
-        double p = r.qL - (r.qL / r.Xn) * x;
-        return p < 0 ? 0.0 : p;
-    };
-    r.q1 = pressureAt(c.m_L1);
-    r.q2 = pressureAt(c.m_L1 + c.m_T2);
-    r.qR0 = pressureAt(B);
-    r.qmax = r.qL > r.qR0 ? r.qL : r.qR0;
+    r.bearing = BearingPressure(r.SW, r.Mr, r.Mo, B, c.m_L1, c.m_T2);
+    const CBearingPressure& p = r.bearing;
 
     r.overturnOK = r.Fo >= c.m_FsOverturnLimit;
     r.slidingOK = r.Fs >= c.m_FsSlidingLimit;
-    r.toeBearingOK = r.qL < c.m_fe;
-    r.heelBearingOK = r.qR < c.m_fe;
-    r.bearingOK = r.qmax <= c.m_fe;
+    // A resultant off the base leaves no pressure diagram to judge: the bearing checks fail
+    // whatever the linear formulas give.
+    const bool onBase = p.ResultantOnBase();
+    r.toeBearingOK = onBase && p.qL < c.m_fe;
+    r.heelBearingOK = onBase && p.qR < c.m_fe;
+    r.bearingOK = onBase && p.qmax <= c.m_fe;
     r.overturnFailure = r.Fo < 1.0;
 }
 
@@ -152,6 +132,30 @@ void DesignSection(const CRTData& c, const CDesignResult& r, int slot, double dc
     m.Ptb =
         0.5 / (1 + ft / n / fc) / ((1 + gamma * dc / m.d) * ft / fc - n * gamma * (1 - dc / m.d));
     m.rho = m.at / m.at_p;
+}
+
+// Upward moment and shear of the bearing pressure on a slab of length L about the stem face.
+void SlabBearing(const CSlabLoad& load, double L, double& M, double& Q) {
+    const double X = load.length;
+    switch (load.shape) {
+    case SlabPressure::Trapezoid:
+        M = (2 * load.qEnd + load.qFace) * (X * X) / 6;
+        Q = (load.qFace + load.qEnd) * X / 2;
+        break;
+    case SlabPressure::TriangleAtFreeEnd:
+        M = load.qEnd * X / 2 * (L - X / 3);
+        Q = load.qEnd * X / 2;
+        break;
+    case SlabPressure::TriangleAtStem:
+        M = load.qFace * (X * X) / 6;
+        Q = load.qFace * X / 2;
+        break;
+    }
+}
+
+// Shear stress on the magnitude of the shear force, whichever way it acts.
+double ShearStress(const CMemberResult& m) {
+    return std::fabs(m.Q) / m.j / 1000;
 }
 
 // Thickness, effective depth and lever arm of a member's section.
@@ -188,39 +192,58 @@ void MemberDesign(const CRTData& c, CDesignResult& r) {
     w.Q = r.P1 + r.P2;
     SectionDepths(T2, c.m_dtWall, w);
     DesignSection(c, r, SLOT_WALL, c.m_dtWall, w);
-    w.tau = w.Q / w.j / 1000;
+    w.tau = ShearStress(w);
 
-    // Toe slab, cantilever from the stem's front face.
+    // Toe slab, cantilever from the stem's front face. With the resultant on the heel side
+    // the pressure triangle starts at x0 and reaches under the toe only when x0 < L1.
+    const CBearingPressure& p = r.bearing;
     SlabWeight(L1, D1, D2, gc, r.Wt, r.xt);
+    CSlabLoad& tl = r.toeLoad;
+    tl.qEnd = p.qL;
+    tl.qFace = p.q1;
+    if (p.q1 != 0) {
+        tl.shape = SlabPressure::Trapezoid;
+        tl.length = p.HeelSide() ? L1 - p.x0 : L1;
+    } else {
+        tl.shape = SlabPressure::TriangleAtFreeEnd;
+        tl.length = p.HeelSide() ? 0.0 : p.Xn;
+    }
     CMemberResult& t = r.toe;
     const double toeDown = -r.W4 * (L1 - r.x4) - r.Wt * r.xt;
-    if (r.q1 != 0) {
-        t.M = (2 * r.qL + r.q1) * (L1 * L1) / 6 + toeDown;
-        t.Q = (r.q1 + r.qL) * L1 / 2 - r.W4 - r.Wt;
-    } else {
-        t.M = r.qL * r.Xn / 2 * (L1 - r.Xn / 3) + toeDown;
-        t.Q = r.qL * r.Xn / 2 - r.W4 - r.Wt;
-    }
+    double up = 0, upShear = 0;
+    SlabBearing(tl, L1, up, upShear);
+    t.M = up + toeDown;
+    t.Q = upShear - r.W4 - r.Wt;
     SectionDepths(D2, c.m_dtBase, t);
     DesignSection(c, r, SLOT_TOE, c.m_dtBase, t);
-    t.tau = t.Q / t.j / 1000;
+    t.tau = ShearStress(t);
 
-    // Heel slab, cantilever from the stem's back face.
+    // Heel slab, cantilever from the stem's back face. A toe-side diagram that ends before the
+    // heel end leaves a triangle of length Lh at the stem; a heel-side diagram that starts
+    // beyond the stem's back face a triangle of length Xn at the heel end.
     SlabWeight(L2, D1, D2, gc, r.Wh, r.xh);
-    r.Lh = r.Xn - L1 - T2;
+    r.Lh = p.Xn - L1 - T2;
+    CSlabLoad& hl = r.heelLoad;
+    hl.qEnd = p.qR0;
+    hl.qFace = p.q2;
+    if (p.HeelSide() ? p.q2 != 0 : p.qR0 != 0) {
+        hl.shape = SlabPressure::Trapezoid;
+        hl.length = L2;
+    } else if (p.HeelSide()) {
+        hl.shape = SlabPressure::TriangleAtFreeEnd;
+        hl.length = p.Xn;
+    } else {
+        hl.shape = SlabPressure::TriangleAtStem;
+        hl.length = r.Lh;
+    }
     CMemberResult& h = r.heel;
     const double heelDown = -r.W3 * (r.x3 - L1 - T2) - r.Wh * r.xh;
-    if (r.qR0 != 0) {
-        h.M = (2 * r.qR0 + r.q2) * (L2 * L2) / 6 + heelDown;
-        h.Q = (r.qR0 + r.q2) * L2 / 2 - r.W3 - r.Wh;
-    } else {
-        h.M = r.q2 * (r.Lh * r.Lh) / 6 + heelDown;
-        h.Q = r.q2 * r.Lh / 2 - r.W3 - r.Wh;
-    }
+    SlabBearing(hl, L2, up, upShear);
+    h.M = up + heelDown;
+    h.Q = upShear - r.W3 - r.Wh;
     SectionDepths(D2, c.m_dtBase, h);
     DesignSection(c, r, SLOT_HEEL, c.m_dtBase, h);
-    // Sign turned so that the usual downward-dominated heel shear gives a positive stress.
-    h.tau = -(h.Q / h.j) / 1000;
+    h.tau = ShearStress(h);
 }
 
 } // namespace

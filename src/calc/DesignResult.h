@@ -3,6 +3,8 @@
 // pressures in kN/m^2, stresses of the members in N/mm^2; all per metre run of wall.
 #pragma once
 
+#include "BearingPressure.h"
+
 // Design of one reinforced-concrete member (stem, toe slab or heel slab) at its root.
 struct CMemberResult {
     double M = 0;    // design bending moment (signed)
@@ -24,6 +26,21 @@ struct CMemberResult {
     bool BalancedBelow() const { return pt < Ptb; }
     bool ShearOK(double fs) const { return tau <= fs; }
     bool RatioOK() const { return rho <= 1.0; }
+};
+
+// Shape of the bearing pressure that acts upward on a slab between its free end (the toe end or
+// the heel end) and the stem face.
+enum class SlabPressure {
+    Trapezoid,         // over the loaded length, from qEnd at its free side to qFace at the stem
+    TriangleAtFreeEnd, // from qEnd at the free end falling to 0 over the length
+    TriangleAtStem,    // from qFace at the stem face falling to 0 over the length
+};
+
+struct CSlabLoad {
+    SlabPressure shape = SlabPressure::Trapezoid;
+    double qEnd = 0;   // pressure at the free end
+    double qFace = 0;  // pressure at the stem face
+    double length = 0; // loaded length
 };
 
 struct CDesignResult {
@@ -53,17 +70,7 @@ struct CDesignResult {
     double Mo = 0, Mr = 0, Fo = 0;
     double RH = 0, SP = 0, Fs = 0; // SP: total horizontal force (Sigma P)
 
-    // Bearing pressure.
-    double d = 0;  // distance of the resultant from the toe edge
-    double qm = 0; // mean bearing pressure (printed as q)
-    double e = 0;
-    double eB = 0;            // e / B with its sign
-    bool middleThird = false; // |e/B| <= 1/6
-    double Xn = 0;
-    double alphaL = 0, alphaR = 0;
-    double qL = 0, qR = 0;
-    double q1 = 0, q2 = 0, qR0 = 0;
-    double qmax = 0; // governing pressure of the summary
+    CBearingPressure bearing;
 
     // Allowable values of the member design.
     double n = 0;     // modular ratio
@@ -76,15 +83,19 @@ struct CDesignResult {
     CMemberResult wall;
     // Toe slab.
     double Wt = 0, xt = 0;
+    CSlabLoad toeLoad;
     CMemberResult toe;
     // Heel slab.
     double Wh = 0, xh = 0;
-    double Lh = 0; // length of the pressure triangle under the heel
+    double Lh =
+        0; // Xn - L1 - T2: where a toe-side diagram ends, measured from the stem's back face
+    CSlabLoad heelLoad;
     CMemberResult heel;
 
     // Judgements, each stated as its OK condition so that a NaN gives NG.
-    bool overturnOK = false;      // Fo >= required factor
-    bool slidingOK = false;       // Fs >= required factor
+    bool overturnOK = false; // Fo >= required factor
+    bool slidingOK = false;  // Fs >= required factor
+    // The bearing checks also need the resultant on the base: outside it the wall overturns.
     bool toeBearingOK = false;    // qL < fe
     bool heelBearingOK = false;   // qR < fe
     bool bearingOK = false;       // qmax <= fe (summary)

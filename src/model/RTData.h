@@ -6,6 +6,7 @@
 
 #include <string>
 
+struct CBearingPressure;
 struct CDesignResult;
 class ISheetSurface;
 class CArchiveWriter;
@@ -65,11 +66,12 @@ public:
     void OutputLine(ISheetSurface* surface, int x, int y, const std::wstring& text, unsigned align);
 
     // The two figures of the sheet, drawn into the box (left, top, right, bottom) with the label
-    // font height hF and the figure unit a, all in device units.
+    // font height hF and the figure unit a, all in device units; the pressure figure draws the
+    // bearing-pressure diagram p of the case's calculation.
     void DrawWallFigure(ISheetSurface* surface, int hF, int a, int left, int top, int right,
                         int bottom);
     void DrawPressureFigure(ISheetSurface* surface, int hF, int a, int left, int top, int right,
-                            int bottom, double qL, double Xn);
+                            int bottom, const CBearingPressure& p);
 
     CSheetText m_strSheet; // sheet rendered as text; neither copied nor saved
     std::wstring m_strTitle = L"新規擁壁";

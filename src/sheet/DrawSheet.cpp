@@ -111,8 +111,9 @@ constexpr wchar_t kShearStress[] =
 constexpr wchar_t kToeHead[] = L"　 つまさき板 [ L1＝%4.2fm] 部分";
 constexpr wchar_t kHeelHead[] = L"　 かかと板 [ L2＝%4.2fm] 部分";
 constexpr wchar_t kSlabMomentTrapezoid[] = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝(2×%6.2f＋%6.2f)×%6.3f^2／6";
-constexpr wchar_t kToeMomentTriangle[] = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
-constexpr wchar_t kHeelMomentTriangle[] = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f^2／6";
+constexpr wchar_t kMomentTriangleAtFreeEnd[] =
+    L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
+constexpr wchar_t kMomentTriangleAtStem[] = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f^2／6";
 constexpr wchar_t kSlabMomentLoads[] =
     L"　　　　　　　        －%6.2f×%6.3f－%6.2f×%6.3f          ＝%6.2f(kN･m)";
 constexpr wchar_t kSlabShearTrapezoid[] = L"　　せん断力　　Q  ＝(%6.2f＋%6.2f)×%6.3f／2";
@@ -200,9 +201,8 @@ private:
     void Stem();
     void MemberSection(int slot, const CMemberResult& m);
     void MemberChecks(bool stem, const CMemberResult& m);
-    void Slab(const std::wstring& heading, int slot, const CMemberResult& m,
-              const std::wstring& moment, const std::wstring& momentLoads,
-              const std::wstring& shear, const std::wstring& shearLoads);
+    void Slab(const std::wstring& heading, int slot, const CMemberResult& m, const CSlabLoad& load,
+              double L, const std::wstring& momentLoads, const std::wstring& shearLoads);
     void Toe();
     void Heel();
     void Summary(long long Yf);
@@ -316,20 +316,23 @@ void SheetComposer::Sliding() {
 void SheetComposer::BearingPressure() {
     const long long LP = lay.LP;
     Text(LP + lay.fh, kBearingHead);
-    Line(LP, kResultant, r.Mr, r.Mo, r.SW, r.d);
-    Line(LP, kMeanPressure, r.SW, r.B, r.qm);
-    Line(LP, kEccentricity, r.B, r.d, r.e);
-    Line(LP, kEccentricityRatio, r.e, r.B, std::fabs(r.eB));
-    if (r.middleThird)
-        Line(LP, kXnMiddleThird, r.B, r.eB, r.Xn);
+    const CBearingPressure& p = r.bearing;
+    Line(LP, kResultant, r.Mr, r.Mo, r.SW, p.d);
+    Line(LP, kMeanPressure, r.SW, r.B, p.qm);
+    Line(LP, kEccentricity, r.B, p.d, p.e);
+    Line(LP, kEccentricityRatio, p.e, r.B, std::fabs(p.eB));
+    // Outside the middle third the triangle's length is three times the resultant's distance
+    // from the edge it is measured from: the toe end, or the heel end (|e| = -e).
+    if (p.MiddleThird())
+        Line(LP, kXnMiddleThird, r.B, p.eB, p.Xn);
     else
-        Line(LP, kXnOutside, r.B, r.e, r.Xn);
-    Line(LP, kQL, r.qm, r.alphaL, r.qL, r.toeBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
+        Line(LP, kXnOutside, r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
+    Line(LP, kQL, p.qm, p.alphaL, p.qL, r.toeBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
          Verdict(r.toeBearingOK));
     // Beyond the middle third on the toe side the heel end lifts off (qR < 0): its row is left
     // empty, but keeps its place.
-    if (r.eB <= 1.0 / 6.0)
-        Line(LP, kQR, r.qm, r.alphaR, r.qR, r.heelBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
+    if (p.eB <= 1.0 / 6.0)
+        Line(LP, kQR, p.qm, p.alphaR, p.qR, r.heelBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
              Verdict(r.heelBearingOK));
     else
         m_y += LP;
@@ -354,8 +357,8 @@ void SheetComposer::SectionDesignPart(long long top) {
     const long long Yf = heel ? m_y : m_y + LP;
     if (m_surface)
         c.DrawPressureFigure(m_surface, lay.labelHeight, ToDevice(lay.U), ToDevice(lay.x0),
-                             ToDevice(Yf), ToDevice(lay.x0 + lay.Wb), ToDevice(Yf + lay.Hb), r.qL,
-                             r.Xn);
+                             ToDevice(Yf), ToDevice(lay.x0 + lay.Wb), ToDevice(Yf + lay.Hb),
+                             r.bearing);
     Summary(Yf);
 }
 
@@ -392,44 +395,56 @@ void SheetComposer::MemberChecks(bool stem, const CMemberResult& m) {
          shearOK ? kSignLessEqual : kSignGreater, r.fs, Verdict(shearOK));
 }
 
+// The two rows of the bearing pressure's moment and shear on a slab of length L, in the form
+// of the pressure's shape.
+std::wstring PressureMomentRow(const CSlabLoad& load, double L) {
+    switch (load.shape) {
+    case SlabPressure::Trapezoid:
+        return FormatSheetLine(kSlabMomentTrapezoid, load.qEnd, load.qFace, load.length);
+    case SlabPressure::TriangleAtFreeEnd:
+        return FormatSheetLine(kMomentTriangleAtFreeEnd, load.qEnd, load.length, L, load.length);
+    case SlabPressure::TriangleAtStem:
+        break;
+    }
+    return FormatSheetLine(kMomentTriangleAtStem, load.qFace, load.length);
+}
+
+std::wstring PressureShearRow(const CSlabLoad& load) {
+    switch (load.shape) {
+    case SlabPressure::Trapezoid:
+        return FormatSheetLine(kSlabShearTrapezoid, load.qEnd, load.qFace, load.length);
+    case SlabPressure::TriangleAtFreeEnd:
+        return FormatSheetLine(kSlabShearTriangle, load.qEnd, load.length);
+    case SlabPressure::TriangleAtStem:
+        break;
+    }
+    return FormatSheetLine(kSlabShearTriangle, load.qFace, load.length);
+}
+
 void SheetComposer::Slab(const std::wstring& heading, int slot, const CMemberResult& m,
-                         const std::wstring& moment, const std::wstring& momentLoads,
-                         const std::wstring& shear, const std::wstring& shearLoads) {
+                         const CSlabLoad& load, double L, const std::wstring& momentLoads,
+                         const std::wstring& shearLoads) {
     const long long LP = lay.LP;
     Text(LP + lay.fh, heading);
     MemberSection(slot, m);
-    Text(LP, moment);
+    Text(LP, PressureMomentRow(load, L));
     Text(LP, momentLoads);
-    Text(LP, shear);
+    Text(LP, PressureShearRow(load));
     Text(LP, shearLoads);
     MemberChecks(false, m);
 }
 
-// Toe slab: the bearing pressure acts as a trapezoid up to the stem face, or as a triangle
-// ending at Xn when the diagram ends before the stem (q1 = 0).
 void SheetComposer::Toe() {
     const double L1 = c.m_L1;
-    const bool trapezoid = r.q1 != 0;
-    Slab(FormatSheetLine(kToeHead, L1), SLOT_TOE, r.toe,
-         trapezoid ? FormatSheetLine(kSlabMomentTrapezoid, r.qL, r.q1, L1)
-                   : FormatSheetLine(kToeMomentTriangle, r.qL, r.Xn, L1, r.Xn),
+    Slab(FormatSheetLine(kToeHead, L1), SLOT_TOE, r.toe, r.toeLoad, L1,
          FormatSheetLine(kSlabMomentLoads, r.W4, L1 - r.x4, r.Wt, r.xt, r.toe.M),
-         trapezoid ? FormatSheetLine(kSlabShearTrapezoid, r.qL, r.q1, L1)
-                   : FormatSheetLine(kSlabShearTriangle, r.qL, r.Xn),
          FormatSheetLine(kSlabShearLoads, r.W4, r.Wt, r.toe.Q));
 }
 
-// Heel slab: a trapezoid up to the heel end, or a triangle of length Lh from the stem's back
-// face when the diagram ends before the heel end (qR0 = 0).
 void SheetComposer::Heel() {
     const double L2 = c.m_L2;
-    const bool trapezoid = r.qR0 != 0;
-    Slab(FormatSheetLine(kHeelHead, L2), SLOT_HEEL, r.heel,
-         trapezoid ? FormatSheetLine(kSlabMomentTrapezoid, r.qR0, r.q2, L2)
-                   : FormatSheetLine(kHeelMomentTriangle, r.q2, r.Lh),
+    Slab(FormatSheetLine(kHeelHead, L2), SLOT_HEEL, r.heel, r.heelLoad, L2,
          FormatSheetLine(kSlabMomentLoads, r.W3, r.x3 - c.m_L1 - c.m_T2, r.Wh, r.xh, r.heel.M),
-         trapezoid ? FormatSheetLine(kSlabShearTrapezoid, r.qR0, r.q2, L2)
-                   : FormatSheetLine(kSlabShearTriangle, r.q2, r.Lh),
          FormatSheetLine(kSlabShearLoads, r.W3, r.Wh, r.heel.Q));
 }
 
@@ -444,7 +459,7 @@ void SheetComposer::Summary(long long Yf) {
          Verdict(r.overturnOK));
     Line(LP, kSummarySliding, r.Fs, r.slidingOK ? kSignGreater : kSignLess, c.m_FsSlidingLimit,
          Verdict(r.slidingOK));
-    Line(LP, kSummaryBearing, r.qmax, r.bearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
+    Line(LP, kSummaryBearing, r.bearing.qmax, r.bearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
          Verdict(r.bearingOK));
     auto ratio = [](const CMemberResult& m) { return m.RatioOK() ? kRatioOK : kRatioNG; };
     Line(LP, kSummaryStem, r.wall.rho, ratio(r.wall));

@@ -2,15 +2,17 @@
 // bearing-pressure diagram, hatched vertically, with the pressures at the toe end, under the two
 // faces of the stem and at the heel end. The diagram's baseline lies one figure unit below the
 // base; the largest pressure reaches two units below it.
+#include "BearingPressure.h"
 #include "Figure.h"
 #include "RTData.h"
 #include "SheetFormat.h"
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 void CRTData::DrawPressureFigure(ISheetSurface* surface, int hF, int a, int left, int top,
-                                 int right, int bottom, double qL, double Xn) {
+                                 int right, int bottom, const CBearingPressure& p) {
     if (surface == nullptr)
         return;
     const int u = left + 3 * a;
@@ -23,25 +25,18 @@ void CRTData::DrawPressureFigure(ISheetSurface* surface, int hF, int a, int left
     ISheetSurface& s = *surface;
     o.Draw(s);
 
-    // With Xn = 0 the pressure line p(x) = qL - (qL / Xn) x has no slope to speak of, and
-    // pressures or depths that are not numbers cannot be drawn: the diagram is left out.
-    if (Xn == 0)
+    // With Xn = 0 the pressure line has no length to speak of, and pressures or depths that are
+    // not numbers cannot be drawn: the diagram is left out.
+    if (p.Xn == 0)
         return;
-    const double B = m_L1 + m_T2 + m_L2;
-    auto pressureAt = [&](double x) {
-        double p = qL - (qL / Xn) * x;
-        return p < 0 ? 0.0 : p;
-    };
-    const double q1 = pressureAt(m_L1);
-    const double q2 = pressureAt(m_L1 + m_T2);
-    const double qR0 = pressureAt(B);
-    const double qmax = qL > qR0 ? qL : qR0;
-    auto depth = [&](double q) { return DeviceUnits(a * q / qmax + a); };
-    const std::optional<int> dL = depth(qL);
-    const std::optional<int> d1 = depth(q1);
-    const std::optional<int> d2 = depth(q2);
-    const std::optional<int> dR0 = depth(qR0);
-    if (!dL || !d1 || !d2 || !dR0)
+    auto depth = [&](double q) { return DeviceUnits(a * q / p.qmax + a); };
+    const std::optional<int> dL = depth(p.qL);
+    const std::optional<int> d1 = depth(p.q1);
+    const std::optional<int> d2 = depth(p.q2);
+    const std::optional<int> dR0 = depth(p.qR0);
+    // On the heel side the triangle starts at its zero point x0 under the base.
+    const std::optional<int> xZero = DeviceUnits(p.x0 * o.s);
+    if (!dL || !d1 || !d2 || !dR0 || (p.HeelSide() && !xZero))
         return;
 
     {
@@ -53,10 +48,10 @@ void CRTData::DrawPressureFigure(ISheetSurface* surface, int hF, int a, int left
             unsigned align;
         };
         const Label labels[] = {
-            {qL, u, *dL, TA_BOTTOM + TA_RIGHT},
-            {q1, o.xToeFoot(), *d1, TA_BOTTOM + TA_RIGHT},
-            {q2, o.xHeelFoot(), *d2, TA_RIGHT},
-            {qR0, o.xHeelEnd(), *dR0, TA_RIGHT},
+            {p.qL, u, *dL, TA_BOTTOM + TA_RIGHT},
+            {p.q1, o.xToeFoot(), *d1, TA_BOTTOM + TA_RIGHT},
+            {p.q2, o.xHeelFoot(), *d2, TA_RIGHT},
+            {p.qR0, o.xHeelEnd(), *dR0, TA_RIGHT},
         };
         for (const Label& label : labels)
             if (label.q != 0)
@@ -64,10 +59,16 @@ void CRTData::DrawPressureFigure(ISheetSurface* surface, int hF, int a, int left
                            label.align);
     }
 
-    // The diagram ends at the zero point when it lies inside the base, else at the heel end.
-    int xr = o.xHeelEnd();
-    if (Xn > 0 && Xn < B)
-        xr = std::min(xr, u + static_cast<int>(o.s * Xn));
     CSelectedObject hatch(s, s.CreateHatchBrush(HATCH_VERTICAL, Rgb(0, 0, 0)));
+    if (p.HeelSide()) {
+        const int x0 = u + *xZero;
+        s.Polygon({{x0, o.yB + a}, {o.xHeelEnd(), o.yB + *dR0}, {o.xHeelEnd(), o.yB + a}});
+        return;
+    }
+    // The diagram ends at the zero point when it lies inside the base, else at the heel end.
+    const double B = m_L1 + m_T2 + m_L2;
+    int xr = o.xHeelEnd();
+    if (p.Xn > 0 && p.Xn < B)
+        xr = std::min(xr, u + static_cast<int>(o.s * p.Xn));
     s.Polygon({{u, o.yB + a}, {u, o.yB + *dL}, {xr, o.yB + *dR0}, {xr, o.yB + a}});
 }

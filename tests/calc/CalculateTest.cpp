@@ -67,19 +67,19 @@ TEST_F(CalculateTest, DefaultCaseStability) {
     EXPECT_GT(r.Fs, 1.5);
     EXPECT_LT(r.Fs, 2.0);
     EXPECT_TRUE(r.slidingOK);
-    EXPECT_GT(r.e, 0.0);
-    EXPECT_TRUE(r.middleThird);
-    EXPECT_GT(r.Xn, r.B);
-    for (double q : {r.qL, r.qR}) {
+    EXPECT_GT(r.bearing.e, 0.0);
+    EXPECT_TRUE(r.bearing.MiddleThird());
+    EXPECT_GT(r.bearing.Xn, r.B);
+    for (double q : {r.bearing.qL, r.bearing.qR}) {
         EXPECT_GT(q, 25.0);
         EXPECT_LT(q, 40.0);
     }
     EXPECT_TRUE(r.toeBearingOK);
     EXPECT_TRUE(r.heelBearingOK);
     EXPECT_TRUE(r.bearingOK);
-    EXPECT_GT(r.q1, 0.0);
-    EXPECT_GT(r.q2, 0.0);
-    EXPECT_GT(r.qR0, 0.0);
+    EXPECT_GT(r.bearing.q1, 0.0);
+    EXPECT_GT(r.bearing.q2, 0.0);
+    EXPECT_GT(r.bearing.qR0, 0.0);
 }
 
 // These values sit exactly on a rounding boundary of their print format: any reordering of
@@ -90,10 +90,10 @@ TEST_F(CalculateTest, DefaultCasePrintsOnRoundingBoundariesAsWritten) {
     EXPECT_EQ(Printed("%6.2f", r.W3), " 31.15");
     EXPECT_EQ(Printed("%6.2f", r.SW), " 45.66");
     EXPECT_EQ(Printed("%6.2f", r.Mo), "  7.12");
-    EXPECT_EQ(Printed("%6.1f", r.qL), "  36.0");
-    EXPECT_EQ(Printed("%6.1f", r.q1), "  34.1");
-    EXPECT_EQ(Printed("%6.1f", r.q2), "  32.6");
-    EXPECT_EQ(Printed("%6.1f", r.qR0), "  27.0");
+    EXPECT_EQ(Printed("%6.1f", r.bearing.qL), "  36.0");
+    EXPECT_EQ(Printed("%6.1f", r.bearing.q1), "  34.1");
+    EXPECT_EQ(Printed("%6.1f", r.bearing.q2), "  32.6");
+    EXPECT_EQ(Printed("%6.1f", r.bearing.qR0), "  27.0");
 }
 
 TEST_F(CalculateTest, DefaultCaseMemberDesign) {
@@ -120,7 +120,9 @@ TEST_F(CalculateTest, DefaultCaseMemberDesign) {
     EXPECT_NEAR(r.Wt, 1.44, 1e-12);
     EXPECT_NEAR(r.xt, 0.15, 1e-12);
     EXPECT_NEAR(r.toe.d, 0.125, 1e-12);
-    EXPECT_NEAR(r.toe.M, (2 * r.qL + r.q1) * 0.09 / 6 - r.W4 * (0.3 - r.x4) - 1.44 * 0.15, 1e-12);
+    EXPECT_NEAR(r.toe.M,
+                (2 * r.bearing.qL + r.bearing.q1) * 0.09 / 6 - r.W4 * (0.3 - r.x4) - 1.44 * 0.15,
+                1e-12);
 
     EXPECT_NEAR(r.Wh, 4.32, 1e-12);
     EXPECT_NEAR(r.xh, 0.45, 1e-12);
@@ -149,20 +151,21 @@ TEST_F(CalculateTest, TallWallOnShortBase) {
     EXPECT_FALSE(r.overturnFailure);
     EXPECT_LT(r.Fs, 1.0);
     EXPECT_FALSE(r.slidingOK);
-    EXPECT_GT(r.eB, 1.0 / 6);
-    EXPECT_FALSE(r.middleThird);
-    EXPECT_NEAR(r.Xn, (r.B / 2 - r.e) * 3, 1e-12);
-    EXPECT_LT(r.Xn, c.m_L1);
-    EXPECT_GT(r.qL, c.m_fe);
+    EXPECT_GT(r.bearing.eB, 1.0 / 6);
+    EXPECT_FALSE(r.bearing.MiddleThird());
+    EXPECT_NEAR(r.bearing.Xn, (r.B / 2 - r.bearing.e) * 3, 1e-12);
+    EXPECT_LT(r.bearing.Xn, c.m_L1);
+    EXPECT_GT(r.bearing.qL, c.m_fe);
     EXPECT_FALSE(r.toeBearingOK);
-    EXPECT_LT(r.qR, 0.0);
-    EXPECT_EQ(r.q1, 0.0);
-    EXPECT_EQ(r.q2, 0.0);
-    EXPECT_EQ(r.qR0, 0.0);
+    EXPECT_LT(r.bearing.qR, 0.0);
+    EXPECT_EQ(r.bearing.q1, 0.0);
+    EXPECT_EQ(r.bearing.q2, 0.0);
+    EXPECT_EQ(r.bearing.qR0, 0.0);
     // Toe: triangular pressure; heel: no pressure term left.
     const double toeDown = -r.W4 * (c.m_L1 - r.x4) - r.Wt * r.xt;
-    EXPECT_NEAR(r.toe.M, r.qL * r.Xn / 2 * (c.m_L1 - r.Xn / 3) + toeDown, 1e-12);
-    EXPECT_NEAR(r.toe.Q, r.qL * r.Xn / 2 - r.W4 - r.Wt, 1e-12);
+    EXPECT_NEAR(r.toe.M, r.bearing.qL * r.bearing.Xn / 2 * (c.m_L1 - r.bearing.Xn / 3) + toeDown,
+                1e-12);
+    EXPECT_NEAR(r.toe.Q, r.bearing.qL * r.bearing.Xn / 2 - r.W4 - r.Wt, 1e-12);
     EXPECT_LT(r.Lh, 0.0);
     EXPECT_NEAR(r.heel.M, -r.W3 * (r.x3 - c.m_L1 - c.m_T2) - r.Wh * r.xh, 1e-12);
     EXPECT_NEAR(r.heel.Q, -r.W3 - r.Wh, 1e-12);
@@ -293,7 +296,7 @@ TEST_F(CalculateTest, NanAndInfinityGiveNg) {
     noBase.m_T1 = 0;
     noBase.m_T3 = 0;
     CDesignResult r = Run(noBase);
-    EXPECT_FALSE(std::isfinite(r.qm));
+    EXPECT_FALSE(std::isfinite(r.bearing.qm));
     EXPECT_FALSE(r.bearingOK);
 }
 

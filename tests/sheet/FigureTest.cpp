@@ -36,8 +36,19 @@ void DrawWall(CRTData& c, CRecordingSurface& s, int left = 0, int top = 0) {
     c.DrawWallFigure(&s, kHF, kA, left, top, left + kBoxW, top + kBoxH);
 }
 
+void DrawPressure(CRTData& c, CRecordingSurface& s, const CBearingPressure& p) {
+    c.DrawPressureFigure(&s, kHF, kA, 0, 0, kBoxW, kBoxH, p);
+}
+
+// A pressure line p(x) = qL - (qL / Xn) x from the toe end of the wall c.
 void DrawPressure(CRTData& c, CRecordingSurface& s, double qL, double Xn) {
-    c.DrawPressureFigure(&s, kHF, kA, 0, 0, kBoxW, kBoxH, qL, Xn);
+    CBearingPressure p;
+    p.branch = BearingBranch::ToeSide;
+    p.B = c.m_L1 + c.m_T2 + c.m_L2;
+    p.qL = qL;
+    p.Xn = Xn;
+    PressuresUnderBase(p, c.m_L1, c.m_T2);
+    DrawPressure(c, s, p);
 }
 
 CDesignResult Calculated(CRTData& c) {
@@ -272,9 +283,9 @@ PressureDrawing PressureOf(const CRecordingSurface& s) {
 TEST(PressureFigure, DefaultCaseTrapezoidDeepestAtTheToe) {
     CRTData c;
     const CDesignResult r = Calculated(c);
-    ASSERT_GT(r.Xn, 1.45);
+    ASSERT_GT(r.bearing.Xn, 1.45);
     CRecordingSurface s;
-    DrawPressure(c, s, r.qL, r.Xn);
+    DrawPressure(c, s, r.bearing);
     const PressureDrawing d = PressureOf(s);
 
     ASSERT_EQ(d.labels.size(), 4u);
@@ -283,12 +294,12 @@ TEST(PressureFigure, DefaultCaseTrapezoidDeepestAtTheToe) {
     // back foot and of the heel end; each at the depth of its ordinate.
     const int xs[] = {kU, kU + 34, kU + 63, kXB};
     const unsigned aligns[] = {10, 10, 2, 2};
-    const double qs[] = {r.qL, r.q1, r.q2, r.qR0};
+    const double qs[] = {r.bearing.qL, r.bearing.q1, r.bearing.q2, r.bearing.qR0};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(d.labels[i].text, texts[i]);
         EXPECT_EQ(d.labels[i].align, aligns[i]);
-        const int depth = static_cast<int>(kA * qs[i] / r.qL + kA);
+        const int depth = static_cast<int>(kA * qs[i] / r.bearing.qL + kA);
         EXPECT_EQ(d.labels[i].points[0], (SurfacePoint{xs[i], kYB + depth}));
     }
     // qR0 / qL is about 27 / 36: the heel ordinate ends 20 x 0.75 + 20 = 35 below the base.
@@ -304,11 +315,11 @@ TEST(PressureFigure, TriangleEndsAtTheZeroPoint) {
     c.m_L1 = 1.0;
     c.m_L2 = 0.3;
     const CDesignResult r = Calculated(c);
-    ASSERT_FALSE(r.middleThird);
-    ASSERT_GT(r.Xn, 0);
-    ASSERT_LT(r.Xn, c.m_L1);
+    ASSERT_FALSE(r.bearing.MiddleThird());
+    ASSERT_GT(r.bearing.Xn, 0);
+    ASSERT_LT(r.bearing.Xn, c.m_L1);
     CRecordingSurface s;
-    c.DrawPressureFigure(&s, kHF, kA, 0, 0, kBoxW, kBoxH, r.qL, r.Xn);
+    DrawPressure(c, s, r.bearing);
     const PressureDrawing d = PressureOf(s);
 
     ASSERT_EQ(d.labels.size(), 1u);
@@ -316,7 +327,7 @@ TEST(PressureFigure, TriangleEndsAtTheZeroPoint) {
     EXPECT_EQ(d.labels[0].points[0], (SurfacePoint{kU, d.diagram[1].y}));
     // H = 2.8, B = 1.55: s = trunc(min(187 / 1.55, 173 / 2.8)) = 61.
     const int yB = kU + static_cast<int>(2.8 * 61);
-    const int xr = kU + static_cast<int>(61 * r.Xn);
+    const int xr = kU + static_cast<int>(61 * r.bearing.Xn);
     EXPECT_THAT(d.diagram, ElementsAre(SurfacePoint{kU, yB + kA}, SurfacePoint{kU, yB + 2 * kA},
                                        SurfacePoint{xr, yB + kA}, SurfacePoint{xr, yB + kA}));
 }
@@ -363,6 +374,33 @@ TEST(PressureFigure, UniformPressureWhenXnIsInfinite) {
     EXPECT_THAT(d.diagram,
                 ElementsAre(SurfacePoint{kU, kYB + kA}, SurfacePoint{kU, kYB + 2 * kA},
                             SurfacePoint{kXB, kYB + 2 * kA}, SurfacePoint{kXB, kYB + kA}));
+}
+
+// Resultant in the heel-side third: a triangle from its zero point x0 to the heel end, where it
+// peaks; qL is 0 and not labelled, nor is q1 when x0 lies beyond the stem's front face.
+TEST(PressureFigure, HeelSideTriangleRisesFromItsZeroPointToTheHeelEnd) {
+    CRTData c;
+    CBearingPressure p;
+    p.branch = BearingBranch::HeelSide;
+    p.B = 1.45;
+    p.Xn = 0.95;
+    p.x0 = 0.5; // between the stem faces at 0.3 and 0.55
+    p.qR = 95;
+    PressuresUnderBase(p, c.m_L1, c.m_T2); // q1 = 0, q2 = 95 x 0.05 / 0.95 = 5, qR0 = 95
+    CRecordingSurface s;
+    DrawPressure(c, s, p);
+    const PressureDrawing d = PressureOf(s);
+    ASSERT_EQ(d.labels.size(), 2u);
+    EXPECT_EQ(d.labels[0].text, L"5.0");
+    EXPECT_EQ(d.labels[0].align, 2u);
+    EXPECT_EQ(d.labels[0].points[0],
+              (SurfacePoint{kU + 63, kYB + static_cast<int>(kA * 5.0 / 95 + kA)}));
+    EXPECT_EQ(d.labels[1].text, L"95.0");
+    EXPECT_EQ(d.labels[1].points[0], (SurfacePoint{kXB, kYB + 2 * kA}));
+    // X(x0) = u + trunc(0.5 x 115) = u + 57.
+    EXPECT_THAT(d.diagram,
+                ElementsAre(SurfacePoint{kU + 57, kYB + kA}, SurfacePoint{kXB, kYB + 2 * kA},
+                            SurfacePoint{kXB, kYB + kA}));
 }
 
 // Where the pressure line or its depths are undefined the outline is drawn without a

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <fstream>
@@ -94,7 +95,14 @@ const GoldenCase kGoldenCases[] = {
          c.m_L2 = 0.3;
      }},
     // Resultant outside the middle third on the heel side (e/B = -0.218): a heavy line load on a
-    // stem standing near the heel end. Xn from the same formula, and the heel row is printed.
+    // stem standing near the heel end. The no-tension triangle is measured from the heel end.
+    // Checked by hand: SW = 84.865, Mr = 107.730, Mo = 7.125, so d = (Mr - Mo) / SW = 1.1855
+    // and B - d = 0.4645; Xn = 3 (B - d) = 1.394 ("1.39"); qR = 2 SW / (3 (B - d)) = 169.73 /
+    // 1.3936 = 121.8 > fe = 50 (NG, also in the summary); qL = 0.0 with alpha 0.000; the zero point
+    // x0 = B - Xn = 0.256 lies under the toe: q1 = qR (L1 - x0) / Xn = 121.79 x 0.9436 / 1.3936
+    // = 82.47 over Lt = L1 - x0 = 0.944, toe M = 82.47 x 0.944^2 / 6 - 2.16 x 0.6 - 5.76 x 0.6
+    // = 12.24 - 4.75 = 7.49; q2 = qR (L1 + T2 - x0) / Xn = 104.31, and the heel takes the
+    // trapezoid from 104.31 to 121.79.
     {"outside_heel",
      [](CRTData& c) {
          c.m_L1 = 1.2;
@@ -160,6 +168,84 @@ TEST_F(SheetTest, EveryLineEndsInCrLfAndNoLineIsEmpty) {
         for (const std::wstring& line : SplitLines(text))
             EXPECT_FALSE(line.empty());
     }
+}
+
+// The second printed page of a case as text (selector 2).
+std::vector<std::wstring> SecondPageLines(CRTData c) {
+    c.m_strSheet = std::wstring();
+    c.DrawSheet(nullptr, 0, 0, 0, 2);
+    return SplitLines(c.m_strSheet);
+}
+
+bool HasLine(const std::vector<std::wstring>& lines, const std::wstring& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The slab rows name the pressure figure the slab carries under a heel-side triangle: nothing
+// under the toe when the zero point lies beyond its stem face (the triangle rows with length 0),
+// and a triangle of length Xn at the heel end when it lies inside the heel (the toe's triangle
+// rows with qR0, Xn and L2).
+TEST_F(SheetTest, HeelSideSlabRowsShowTheTriangleTheSlabCarries) {
+    const wchar_t* const triangleMoment = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
+    const wchar_t* const triangleShear = L"　　せん断力　　Q  ＝%6.2f×%6.3f／2";
+
+    CRTData underStem;
+    underStem.m_L1 = 0.3;
+    underStem.m_L2 = 0.1;
+    underStem.m_H1 = 0.3;
+    underStem.m_q = 150;
+    underStem.m_bDeltaWTwoThirdsPhi = 0;
+    underStem.m_delta = DegToRad(35);
+    underStem.m_phi = DegToRad(40);
+    underStem.m_T2 = 1.0;
+    underStem.m_T1 = 0.95;
+    std::vector<std::wstring> lines = SplitLines(SheetText(underStem));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, 0.0, 0.0, 0.3, 0.0)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, 0.0, 0.0)));
+
+    CRTData insideHeel;
+    insideHeel.m_L2 = 1.5;
+    insideHeel.m_M = -60;
+    CDesignResult r;
+    CRTData(insideHeel).Calculate(r);
+    ASSERT_TRUE(r.bearing.HeelSide());
+    lines = SecondPageLines(insideHeel);
+    const double Xn = r.bearing.Xn, qR0 = r.bearing.qR0;
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, qR0, Xn, 1.5, Xn)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, qR0, Xn)));
+}
+
+// A resultant exactly on the toe-side third point (e/B = 1/6, reached with a top moment) belongs
+// to the middle third: the middle-third row of Xn and the heel-end pressure row are printed.
+TEST_F(SheetTest, ResultantOnTheThirdPointPrintsTheMiddleThirdRows) {
+    CRTData c;
+    c.m_M = 9.4640833333333632;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_EQ(r.bearing.eB, 1.0 / 6.0);
+    ASSERT_FALSE(r.overturnFailure);
+    const std::vector<std::wstring> lines = SplitLines(SheetText(c));
+    auto starts = [&](const std::wstring& prefix) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) {
+            return line.compare(0, prefix.size(), prefix) == 0;
+        });
+    };
+    EXPECT_TRUE(starts(L"　　中　立　軸　Xn ＝ 1.450/ 2 ×{1.0＋1／(6× 0.167)}"));
+    EXPECT_TRUE(starts(L"　　右端接地圧　qR ＝"));
+}
+
+// A wall that overturns has its resultant off the base: the summary of the second page judges
+// its bearing NG although the linear formulas give a pressure below fe.
+TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
+    CRTData c;
+    c.m_H1 = 4.0;
+    c.m_L2 = 0.3;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_LE(r.bearing.qmax, c.m_fe);
+    const std::wstring expected = FormatSheetLine(L"接地圧の検討 接地圧　：%6.1f %s%4.0f %s",
+                                                  r.bearing.qmax, L"＞", c.m_fe, L"NG");
+    EXPECT_TRUE(HasLine(SecondPageLines(c), expected));
 }
 
 TEST_F(SheetTest, TextIsAppendedToWhatTheBufferHolds) {

@@ -1,0 +1,12 @@
+// A fixed, reproducible set of wall cases for tests that compare whole sheets over many walls:
+// ordinary cantilever walls, inverted-L walls with a long toe and a short or no heel, L-shaped
+// walls without a toe, sloped backfill, line loads and moments on the top, KA entered directly,
+// and the bar designations of the shipped table. The same seed gives the same walls on every
+// machine (the generator and the mapping to values are fully specified).
+#pragma once
+
+#include "RTData.h"
+
+#include <vector>
+
+std::vector<CRTData> GeneratedWalls(int count, unsigned long long seed = 20261210);
