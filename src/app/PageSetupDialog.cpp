@@ -1,5 +1,7 @@
 #include "PageSetupDialog.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPageSetupDialog>
 #include <QPrinter>
 
@@ -11,13 +13,29 @@ const char* const kIneffectiveControls[] = {"topMargin", "portrait"};
 
 } // namespace
 
-void HideIneffectiveSetup(QPageSetupDialog& dialog) {
+void HideIneffectiveSetup(QWidget& dialog) {
     for (const char* name : kIneffectiveControls) {
         QWidget* control = dialog.findChild<QWidget*>(QLatin1String(name));
         if (control != nullptr && control->parentWidget() != nullptr)
             control->parentWidget()->hide();
     }
     dialog.adjustSize();
+}
+
+CIneffectiveSetupHider::CIneffectiveSetupHider() {
+    qApp->installEventFilter(this);
+}
+
+CIneffectiveSetupHider::~CIneffectiveSetupHider() {
+    qApp->removeEventFilter(this);
+}
+
+bool CIneffectiveSetupHider::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        if (auto* dialog = qobject_cast<QDialog*>(watched))
+            HideIneffectiveSetup(*dialog);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RunPageSetupDialog(QPrinter& printer, QWidget* parent) {

@@ -10,9 +10,8 @@
 
 namespace {
 
+// Each zoom step doubles the page, from the whole page in view.
 constexpr int kMaxZoomStep = 2;
-// Page size at each zoom step beyond the whole page, as a factor of the printed size.
-constexpr double kZoomFactors[kMaxZoomStep + 1] = {0.0, 1.0, 2.0};
 
 const QString kOnePage = QStringLiteral("1 ページ(&O)");
 const QString kTwoPages = QStringLiteral("2 ページ(&T)");
@@ -87,11 +86,14 @@ void CPreviewPane::TogglePages() {
 }
 
 void CPreviewPane::Zoom(int step) {
-    m_zoom = std::clamp(step, 0, kMaxZoomStep);
+    step = std::clamp(step, 0, kMaxZoomStep);
+    if (m_zoom == 0)
+        m_wholePage = m_view->zoomFactor();
+    m_zoom = step;
     if (m_zoom == 0)
         m_view->fitInView();
     else
-        m_view->setZoomFactor(kZoomFactors[m_zoom]);
+        m_view->setZoomFactor(m_wholePage * (1 << m_zoom));
     UpdateActions();
 }
 

@@ -56,4 +56,5 @@ private:
     int m_pageCount = 0;
     int m_current = 1;
     int m_zoom = 0;
+    double m_wholePage = 1.0; // the zoom factor that shows the whole page
 };

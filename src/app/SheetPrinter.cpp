@@ -65,8 +65,11 @@ void CSheetPrinter::Print(QWidget* parent) {
     const int pages = m_doc.GetPrintPageCount();
     QPrintDialog dialog(&m_printer, parent);
     dialog.setMinMax(1, std::max(pages, 1));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    {
+        const CIneffectiveSetupHider hider;
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     CPanelHidden hidden(m_panel);
     if (m_printer.printRange() == QPrinter::PageRange)
         PrintPages(m_printer, m_printer.fromPage(), m_printer.toPage());

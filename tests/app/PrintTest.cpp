@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -74,6 +75,7 @@ private slots:
     void nothingMarkedForPrinting_data();
     void nothingMarkedForPrinting();
     void pdfCarriesTitleAndCreator();
+    void pageSetupOffersNoMarginsNorOrientation_data();
     void pageSetupOffersNoMarginsNorOrientation();
     void printAndPageDialogsSpeakJapanese();
     void printedPagesFollowThePagePlan();
@@ -134,9 +136,14 @@ void PrintTest::previewInTheWindow() {
         QCOMPARE(preview.Action(CPreviewPane::OnePageTwoPages)->text(),
                  QStringLiteral("1 ページ(&O)"));
         QVERIFY(!preview.Action(CPreviewPane::Next)->isEnabled());
+        // Each zoom step doubles the whole page.
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        const qreal whole = pages->zoomFactor();
         preview.Action(CPreviewPane::ZoomIn)->trigger();
+        QCOMPARE(pages->zoomFactor(), 2 * whole);
         preview.Action(CPreviewPane::ZoomIn)->trigger();
         QCOMPARE(preview.ZoomStep(), 2);
+        QCOMPARE(pages->zoomFactor(), 4 * whole);
         QVERIFY(!preview.Action(CPreviewPane::ZoomIn)->isEnabled());
         preview.Action(CPreviewPane::ZoomOut)->trigger();
         QCOMPARE(preview.ZoomStep(), 1);
@@ -244,16 +251,29 @@ void PrintTest::printAndPageDialogsSpeakJapanese() {
     }
 }
 
+void PrintTest::pageSetupOffersNoMarginsNorOrientation_data() {
+    QTest::addColumn<bool>("whileShown"); // through the hider that watches dialogs being shown
+    QTest::newRow("printer setup") << false;
+    QTest::newRow("printer properties of the print dialog") << true;
+}
+
 void PrintTest::pageSetupOffersNoMarginsNorOrientation() {
+    QFETCH(bool, whileShown);
     QPrinter printer;
     QPageSetupDialog dialog(&printer);
-    HideIneffectiveSetup(dialog);
+    if (whileShown) {
+        const CIneffectiveSetupHider hider;
+        dialog.show();
+    } else {
+        HideIneffectiveSetup(dialog);
+    }
     for (const char* hidden : {"topMargin", "leftMargin", "portrait", "landscape"}) {
         QWidget* control = dialog.findChild<QWidget*>(QLatin1String(hidden));
         QVERIFY2(control != nullptr && !control->isVisibleTo(&dialog), hidden);
     }
     QWidget* paper = dialog.findChild<QWidget*>(QStringLiteral("pageSizeCombo"));
     QVERIFY(paper != nullptr && paper->isVisibleTo(&dialog));
+    dialog.hide();
 }
 
 void PrintTest::printedPagesFollowThePagePlan() {
