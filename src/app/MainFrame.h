@@ -12,13 +12,16 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 class CManualPicture;
+class CPreviewPane;
 class CTARVOApp;
 class CTARVODoc;
 class CViewSplitter;
 class IMessageSink;
 class QAction;
+class QFrame;
 class QLabel;
 class QToolBar;
 
@@ -32,6 +35,8 @@ public:
     CInputPanel& Panel() { return *m_panel; }
     CViewSplitter& Splitter() { return *m_splitter; }
     CSheetPrinter& Printer() { return m_printer; }
+    CPreviewPane& Preview() { return *m_preview; }
+    bool IsPreviewOpen() const;
     // The menu or toolbar action of a command, or null.
     QAction* Action(int id) const;
 
@@ -48,6 +53,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +65,13 @@ private:
     void CreateStatusBar();
     void CreateAccelerators();
     void UpdateRecentFileMenu();
+    // 1150 x 900 pixels with the window frame, within the screen's available area.
+    void FitToScreen();
+    // The print preview takes the place of the panel and the panes until it is closed.
+    void OpenPreview();
+    void ClosePreview();
+    // The panel, the panes and the toolbar: hidden while the preview is open.
+    std::vector<QWidget*> PreviewHides() const;
     // The panel's fields keep their editing keys; the program's own keys work there too.
     void RouteProgramKeys();
 
@@ -66,7 +79,12 @@ private:
     CTARVODoc& m_doc;
     CInputPanel* m_panel;
     CViewSplitter* m_splitter;
+    IMessageSink& m_messages;
     CSheetPrinter m_printer;
+    QFrame* m_border;
+    bool m_toolBarBeforePreview = true;
+    bool m_fitted = false;
+    CPreviewPane* m_preview;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     std::set<QKeySequence> m_programKeys;
