@@ -7,6 +7,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報 TARVO"));
+    setFont(QFont(QStringLiteral("MS UI Gothic"), 10));
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/tarvo.svg")).pixmap(40, 40));
     icon->setAlignment(Qt::AlignTop);

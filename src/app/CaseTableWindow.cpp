@@ -5,11 +5,10 @@
 #include "FileBytes.h"
 #include "MessageSink.h"
 #include "TARVODoc.h"
+#include "TextClipboard.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -39,9 +38,10 @@ QString AskCsvPath(QWidget* parent) {
 } // namespace
 
 CCaseTableWindow::CCaseTableWindow(CTARVODoc& doc, IMessageSink& messages,
-                                   std::function<void(int)> goTo, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_doc(doc), m_messages(messages), m_goTo(std::move(goTo)),
-      m_chooseCsvPath(AskCsvPath), m_model(new CCaseTableModel(this)),
+                                   ITextClipboard& clipboard, std::function<void(int)> goTo,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), m_doc(doc), m_messages(messages), m_clipboard(clipboard),
+      m_goTo(std::move(goTo)), m_chooseCsvPath(AskCsvPath), m_model(new CCaseTableModel(this)),
       m_sorted(new QSortFilterProxyModel(this)), m_view(new QTableView),
       m_inputs(new QCheckBox(QStringLiteral("入力値を表示"))) {
     setWindowTitle(QStringLiteral("ケース一覧"));
@@ -124,6 +124,7 @@ void CCaseTableWindow::CopyToClipboard() {
     }
     for (int row = 0; row < m_sorted->rowCount(); ++row)
         selection.rows.push_back(m_sorted->mapToSource(m_sorted->index(row, 0)).row());
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdWString(CaseTableTabText(m_model->Table(), selection)));
+    if (!m_clipboard.SetText(
+            QString::fromStdWString(CaseTableTabText(m_model->Table(), selection))))
+        ShowWarning(m_messages, L"クリップボードにコピーできません。");
 }

@@ -12,6 +12,7 @@
 class CCaseTableModel;
 class CTARVODoc;
 class IMessageSink;
+class ITextClipboard;
 class QCheckBox;
 class QSortFilterProxyModel;
 class QTableView;
@@ -20,8 +21,8 @@ class CCaseTableWindow : public QWidget {
     Q_OBJECT
 public:
     // goTo makes the case at an index current, as the previous and next commands do.
-    CCaseTableWindow(CTARVODoc& doc, IMessageSink& messages, std::function<void(int)> goTo,
-                     QWidget* parent);
+    CCaseTableWindow(CTARVODoc& doc, IMessageSink& messages, ITextClipboard& clipboard,
+                     std::function<void(int)> goTo, QWidget* parent);
 
     // Calculates every case again and shows the result.
     void Refresh();
@@ -32,7 +33,8 @@ public:
     void SetCsvPathChooser(std::function<QString(QWidget*)> chooser) {
         m_chooseCsvPath = std::move(chooser);
     }
-    // The rows as shown (sorted, with or without the inputs) as tab-separated text.
+    // The rows as shown (sorted, with or without the inputs) as tab-separated text; a
+    // clipboard that another program holds gets a message.
     void CopyToClipboard();
 
     QTableView& View() { return *m_view; }
@@ -44,6 +46,7 @@ private:
 
     CTARVODoc& m_doc;
     IMessageSink& m_messages;
+    ITextClipboard& m_clipboard;
     std::function<void(int)> m_goTo;
     std::function<QString(QWidget*)> m_chooseCsvPath;
     CCaseTableModel* m_model;

@@ -1,6 +1,7 @@
 #include "InputPanel.h"
 
 #include "PanelControls.h"
+#include "SingleLineValidator.h"
 #include "Surface.h"
 
 #include <QCheckBox>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,6 +21,7 @@ namespace {
 // Width of a number field, in average character widths.
 constexpr int kNumberChars = 6;
 constexpr int kPanelWidthUnits = 166;
+constexpr int kPanelPointSize = 12;
 
 QGroupBox* Group(const QString& title, QLayout* content) {
     auto* group = new QGroupBox(title);
@@ -28,15 +32,17 @@ QGroupBox* Group(const QString& title, QLayout* content) {
 QGridLayout* Grid() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
     return grid;
 }
 
 } // namespace
 
 CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
+    setFont(QFont(QStringLiteral("MS UI Gothic"), kPanelPointSize));
     auto* title = AddEdit(IDC_TITLE);
     title->setAlignment(Qt::AlignLeft);
+    title->setValidator(new CSingleLineValidator(title));
     auto* titleBox = new QVBoxLayout;
     titleBox->addWidget(title);
 
@@ -80,7 +86,8 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     connect(phiCheck, &QCheckBox::clicked, this, [this] { emit commandRequested(ID_CHECK_PHI); });
     conditions->addWidget(phiLabel, 3, 0);
     conditions->addWidget(AddEdit(IDC_PHI), 3, 1);
-    conditions->addWidget(phiCheck, 3, 2);
+    // The box is as wide as its mark and label, which a click must hit.
+    conditions->addWidget(phiCheck, 3, 2, Qt::AlignLeft);
     AddRow(conditions, 4, 0, QStringLiteral("土単位重量(γs)"),
            AddCombo(IDC_GAMMA_S,
                     {QStringLiteral("16.0"), QStringLiteral("17.0"), QStringLiteral("17.5"),
@@ -138,9 +145,11 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     apply->addWidget(add);
     auto* note = new QLabel(QStringLiteral("入力値を反映させる場合\nは再計算を行って下さい。"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(6);
+    // The form scrolls when the window is lower than the form, so that nothing is cut off.
+    auto* form = new QWidget;
+    auto* layout = new QVBoxLayout(form);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addWidget(Group(QStringLiteral("タイトル"), titleBox));
     layout->addWidget(Group(QStringLiteral("形状寸法 (cm)"), shape));
     layout->addWidget(Group(QStringLiteral("計算条件"), conditions));
@@ -150,9 +159,23 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     layout->addLayout(apply);
     layout->addWidget(note);
     layout->addStretch(1);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(form);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
     // The form is 166 dialog units wide; a dialog unit is a quarter of the average character
-    // width.
-    setFixedWidth(MulDiv(kPanelWidthUnits, fontMetrics().averageCharWidth(), 4));
+    // width. The panel widens by the scroll bar while the form scrolls.
+    const int formWidth = MulDiv(kPanelWidthUnits, fontMetrics().averageCharWidth(), 4);
+    form->setMinimumWidth(formWidth);
+    setFixedWidth(formWidth);
+    QScrollBar* bar = scroll->verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, [this, formWidth, bar](int, int maximum) {
+        setFixedWidth(formWidth + (maximum > 0 ? bar->sizeHint().width() : 0));
+    });
 }
 
 QAbstractButton* CInputPanel::Button(int commandId) const {
@@ -173,6 +196,8 @@ QComboBox* CInputPanel::AddCombo(int id, const QStringList& presets) {
     auto* combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Typed numbers stand at the right, in the combo boxes as in the edits.
+    combo->lineEdit()->setAlignment(Qt::AlignRight);
     combo->addItems(presets);
     combo->setMinimumWidth(fontMetrics().averageCharWidth() * kNumberChars);
     connect(combo->lineEdit(), &QLineEdit::returnPressed, this,

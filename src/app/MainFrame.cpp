@@ -1,17 +1,22 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "CaseFile.h"
 #include "CaseTableWindow.h"
 #include "CommandTable.h"
+#include "KeyStateIndicators.h"
 #include "MessageSink.h"
+#include "PreviewPane.h"
 #include "SheetView.h"
 #include "TARVOApp.h"
 #include "TARVODoc.h"
 #include "ViewSplitter.h"
+#include "WindowSize.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -38,8 +44,21 @@ const std::map<int, DocCommand> kDocCommands = {
     {ID_HELP_README, &CTARVODoc::OnHelpReadme}, {ID_CHECK_PHI, &CTARVODoc::OnPhiCheck},
 };
 
+// What stays available while the print preview is open: it shows the document as it is.
+bool IsAvailableInPreview(int id) {
+    return id == ID_FILE_PRINT || id == ID_APP_EXIT || id == ID_APP_ABOUT || id == ID_HELP_README ||
+           id == ID_VIEW_STATUS_BAR;
+}
+
 bool IsRecentFile(int id) {
     return id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
+}
+
+// The current case as the case file holds it; empty without a current case.
+std::vector<std::uint8_t> CurrentCaseBytes(CTARVODoc& doc) {
+    const CRTData* current = doc.GetCase(doc.m_nCurrent);
+    return current == nullptr ? std::vector<std::uint8_t>()
+                              : WriteCaseFile(CDocSettings(), {*current});
 }
 
 QKeySequence KeyOf(const QKeyEvent& event) {
@@ -52,8 +71,12 @@ CMainFrame::CMainFrame(CTARVOApp& app, CTARVODoc& doc, const CManualPicture& pic
                        IMessageSink& messages)
     : m_app(app), m_doc(doc), m_panel(new CInputPanel),
       m_splitter(new CViewSplitter([&doc, &picture] { return new CTARVOView(doc, picture); })),
-      m_printer(doc, messages, *m_panel), m_messages(messages) {
-    resize(kFrameWidth, kFrameHeight);
+      m_messages(messages), m_printer(doc, messages, *m_panel), m_border(new QFrame),
+      m_preview(
+          new CPreviewPane(m_printer.Printer(), [this](QPrinter& printer, int first, int last) {
+              m_printer.PrintPages(printer, first, last);
+          })) {
+    FitToScreen();
     setAcceptDrops(true);
 
     auto* client = new QWidget;
@@ -61,11 +84,17 @@ CMainFrame::CMainFrame(CTARVOApp& app, CTARVODoc& doc, const CManualPicture& pic
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_panel);
-    auto* border = new QFrame;
-    border->setFrameShape(QFrame::VLine);
-    border->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(border);
+    m_border->setFrameShape(QFrame::VLine);
+    m_border->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(m_border);
     layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_preview, 1);
+    m_preview->hide();
+    connect(m_preview, &CPreviewPane::closeRequested, this, [this] {
+        ClosePreview();
+        UpdateCommandUI();
+    });
+    connect(m_preview, &CPreviewPane::printRequested, this, [this] { OnCommand(ID_FILE_PRINT); });
     setCentralWidget(client);
     connect(m_panel, &CInputPanel::commandRequested, this, &CMainFrame::OnCommand);
 
@@ -129,16 +158,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     auto* idle = new QLabel(IdleStatusText());
     statusBar()->addWidget(idle, 1);
-    // The key states cannot be read portably: the indicators stand greyed.
-    for (const QString& indicator : StatusIndicators()) {
-        auto* pane = new QLabel(indicator);
-        pane->setFrameShape(QFrame::Panel);
-        pane->setFrameShadow(QFrame::Sunken);
-        pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(indicator) + 12);
-        pane->setEnabled(false);
-        statusBar()->addPermanentWidget(pane);
-    }
+    new CKeyStateIndicators(*statusBar());
 }
 
 void CMainFrame::CreateAccelerators() {
@@ -157,8 +177,12 @@ void CMainFrame::CreateAccelerators() {
 }
 
 void CMainFrame::RouteProgramKeys() {
+    // An editable combo box answers the key check for its line edit itself, so both see
+    // the filter.
     for (QLineEdit* edit : m_panel->findChildren<QLineEdit*>())
         edit->installEventFilter(this);
+    for (QComboBox* combo : m_panel->findChildren<QComboBox*>())
+        combo->installEventFilter(this);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -177,7 +201,35 @@ QAction* CMainFrame::Action(int id) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
+bool CMainFrame::IsPreviewOpen() const {
+    return !m_preview->isHidden();
+}
+
+std::vector<QWidget*> CMainFrame::PreviewHides() const {
+    return {m_panel, m_border, m_splitter, m_toolBar};
+}
+
+void CMainFrame::OpenPreview() {
+    if (!m_printer.HasPages())
+        return;
+    m_toolBarBeforePreview = !m_toolBar->isHidden();
+    for (QWidget* widget : PreviewHides())
+        widget->hide();
+    m_preview->show();
+    m_preview->Open(m_doc.GetPrintPageCount());
+}
+
+void CMainFrame::ClosePreview() {
+    m_preview->hide();
+    for (QWidget* widget : PreviewHides())
+        widget->show();
+    m_toolBar->setVisible(m_toolBarBeforePreview);
+    m_splitter->ActiveView()->setFocus(Qt::OtherFocusReason);
+}
+
 bool CMainFrame::IsCommandEnabled(int id) const {
+    if (IsPreviewOpen() && !IsAvailableInPreview(id))
+        return false;
     if (IsRecentFile(id))
         return id - ID_FILE_MRU_FILE1 < m_app.RecentFiles().Files().size();
     switch (id) {
@@ -196,7 +248,13 @@ void CMainFrame::OnCommand(int id) {
     if (!IsCommandEnabled(id))
         return;
     auto docCommand = kDocCommands.find(id);
-    if (docCommand != kDocCommands.end()) {
+    if (id == ID_DATA_EDIT) {
+        // Another case brought to the screen starts at its top left.
+        const std::vector<std::uint8_t> before = CurrentCaseBytes(m_doc);
+        m_doc.OnDataEdit();
+        if (CurrentCaseBytes(m_doc) != before)
+            m_splitter->ScrollAllToOrigin();
+    } else if (docCommand != kDocCommands.end()) {
         (m_doc.*docCommand->second)();
     } else if (IsRecentFile(id)) {
         m_app.OnFileMru(id - ID_FILE_MRU_FILE1);
@@ -215,10 +273,12 @@ void CMainFrame::OnCommand(int id) {
             m_app.OnFileSaveAs();
             break;
         case ID_FILE_PRINT:
+            if (IsPreviewOpen())
+                ClosePreview();
             m_printer.Print(this);
             break;
         case ID_FILE_PRINT_PREVIEW:
-            m_printer.Preview(this);
+            OpenPreview();
             break;
         case ID_FILE_PRINT_SETUP:
             m_printer.Setup(this);
@@ -227,7 +287,7 @@ void CMainFrame::OnCommand(int id) {
             close();
             break;
         case ID_EDIT_COPY:
-            CopySheetToClipboard(m_doc);
+            CopySheetToClipboard(m_doc, m_app.Clipboard(), m_messages);
             break;
         case ID_VIEW_TOOLBAR:
             m_toolBar->setHidden(!m_toolBar->isHidden());
@@ -236,7 +296,7 @@ void CMainFrame::OnCommand(int id) {
             statusBar()->setHidden(!statusBar()->isHidden());
             break;
         case ID_WINDOW_SPLIT:
-            m_splitter->ToggleSplit();
+            m_splitter->StartSplitTracking();
             break;
         case ID_NEXT_PANE:
             m_splitter->ActivatePane(1);
@@ -290,7 +350,7 @@ void CMainFrame::UpdateAllViews() {
 void CMainFrame::ShowCaseTable() {
     if (m_caseTable == nullptr) {
         m_caseTable = new CCaseTableWindow(
-            m_doc, m_messages,
+            m_doc, m_messages, m_app.Clipboard(),
             [this](int index) {
                 m_doc.OnDataGoTo(index);
                 UpdateCommandUI();
@@ -305,9 +365,34 @@ void CMainFrame::ShowCaseTable() {
 
 void CMainFrame::OnDocumentChanged() {
     setWindowTitle(m_app.Title() + QStringLiteral(" - ") + QString::fromWCharArray(kAppTitle));
+    m_printer.SetDocumentTitle(m_app.Title());
     UpdateRecentFileMenu();
     UpdateAllViews();
     UpdateCommandUI();
+}
+
+void CMainFrame::FitToScreen() {
+    const QScreen* shown = screen();
+    if (shown == nullptr)
+        return;
+    const QRect available = shown->availableGeometry();
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    resize(FittedClientSize(QSize(kFrameWidth, kFrameHeight), available.size(), frame));
+    // A window reaching beyond the available area moves into it.
+    if (!available.contains(frameGeometry()))
+        move(FittedOuterPosition(frameGeometry(), available));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window frame is known once the window is on the screen.
+    if (!m_fitted) {
+        m_fitted = true;
+        FitToScreen();
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

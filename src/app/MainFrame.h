@@ -12,14 +12,17 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 class CCaseTableWindow;
 class CManualPicture;
+class CPreviewPane;
 class CTARVOApp;
 class CTARVODoc;
 class CViewSplitter;
 class IMessageSink;
 class QAction;
+class QFrame;
 class QLabel;
 class QToolBar;
 
@@ -35,6 +38,8 @@ public:
     CSheetPrinter& Printer() { return m_printer; }
     // The case overview window, or null before it was first opened.
     CCaseTableWindow* CaseTable() const { return m_caseTable; }
+    CPreviewPane& Preview() { return *m_preview; }
+    bool IsPreviewOpen() const;
     // The menu or toolbar action of a command, or null.
     QAction* Action(int id) const;
 
@@ -51,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +69,13 @@ private:
     void CreateAccelerators();
     void UpdateRecentFileMenu();
     void ShowCaseTable();
+    // 1150 x 900 pixels with the window frame, within the screen's available area.
+    void FitToScreen();
+    // The print preview takes the place of the panel and the panes until it is closed.
+    void OpenPreview();
+    void ClosePreview();
+    // The panel, the panes and the toolbar: hidden while the preview is open.
+    std::vector<QWidget*> PreviewHides() const;
     // The panel's fields keep their editing keys; the program's own keys work there too.
     void RouteProgramKeys();
 
@@ -70,8 +83,12 @@ private:
     CTARVODoc& m_doc;
     CInputPanel* m_panel;
     CViewSplitter* m_splitter;
-    CSheetPrinter m_printer;
     IMessageSink& m_messages;
+    CSheetPrinter m_printer;
+    QFrame* m_border;
+    bool m_toolBarBeforePreview = true;
+    bool m_fitted = false;
+    CPreviewPane* m_preview;
     CCaseTableWindow* m_caseTable = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;

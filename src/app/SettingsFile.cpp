@@ -1,5 +1,7 @@
 #include "SettingsFile.h"
 
+#include "RawUtf8.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -11,7 +13,8 @@ namespace {
 
 bool ReadIni(QIODevice& device, QSettings::SettingsMap& map) {
     QString section;
-    const QStringList lines = QString::fromUtf8(device.readAll()).split(QLatin1Char('\n'));
+    // Bytes that are not UTF-8 (a file name in another encoding) are kept as they stand.
+    const QStringList lines = DecodeRawUtf8(device.readAll()).split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
@@ -46,7 +49,7 @@ bool WriteIni(QIODevice& device, const QSettings::SettingsMap& map) {
             text += QLatin1Char('[') + section + QStringLiteral("]\n");
         text += entries.join(QLatin1Char('\n')) + QStringLiteral("\n\n");
     }
-    return device.write(text.toUtf8()) >= 0;
+    return device.write(EncodeRawUtf8(text)) >= 0;
 }
 
 QSettings::Format PlainIniFormat() {
@@ -57,7 +60,10 @@ QSettings::Format PlainIniFormat() {
 
 // Whether the file can be written, or created when it does not exist.
 bool IsWritable(const QFileInfo& file) {
-    return file.exists() ? file.isWritable() : QFileInfo(file.absolutePath()).isWritable();
+    if (file.exists())
+        return file.isFile() && file.isWritable();
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
 }
 
 } // namespace
@@ -69,6 +75,10 @@ QString SettingsFilePath(const QString& executablePath) {
     if (IsWritable(beside))
         return beside.filePath();
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
+}
+
+bool IsSettingsFileWritable(const QString& path) {
+    return IsWritable(QFileInfo(path));
 }
 
 std::unique_ptr<QSettings> OpenSettings(const QString& path) {

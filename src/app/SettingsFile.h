@@ -12,7 +12,10 @@
 // The file for the executable at executablePath.
 QString SettingsFilePath(const QString& executablePath);
 
+// Whether the settings file at path can be written, or created.
+bool IsSettingsFileWritable(const QString& path);
+
 // Settings on the INI file at path. Section and key names stand in the file as they are
 // ("[Recent File List]"), where QSettings' own INI format would escape their spaces; values
-// are UTF-8 text.
+// are UTF-8 text, and bytes that are not UTF-8 come back as they were.
 std::unique_ptr<QSettings> OpenSettings(const QString& path);

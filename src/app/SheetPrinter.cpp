@@ -4,10 +4,9 @@
 #include "PrintPage.h"
 #include "TARVODoc.h"
 
-#include <QPageSetupDialog>
+#include "PageSetupDialog.h"
+
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 
 #include <algorithm>
 #include <memory>
@@ -15,6 +14,7 @@
 namespace {
 
 const wchar_t kJobFailed[] = L"印刷ジョブを開始できませんでした。";
+const wchar_t kNothingToPrint[] = L"印刷するデータがありません。";
 
 // Hides the input panel for the time of a job or a preview and shows it afterwards.
 class CPanelHidden {
@@ -31,7 +31,20 @@ private:
 } // namespace
 
 CSheetPrinter::CSheetPrinter(CTARVODoc& doc, IMessageSink& messages, QWidget& panel)
-    : m_doc(doc), m_messages(messages), m_panel(panel), m_printer(QPrinter::HighResolution) {}
+    : m_doc(doc), m_messages(messages), m_panel(panel), m_printer(QPrinter::HighResolution) {
+    m_printer.setCreator(QStringLiteral("TARVO"));
+}
+
+void CSheetPrinter::SetDocumentTitle(const QString& title) {
+    m_printer.setDocName(title);
+}
+
+bool CSheetPrinter::HasPages() {
+    if (m_doc.GetPrintPageCount() > 0)
+        return true;
+    ShowWarning(m_messages, kNothingToPrint);
+    return false;
+}
 
 bool CSheetPrinter::PrintPages(QPrinter& printer, int first, int last) {
     first = std::max(first, 1);
@@ -47,11 +60,16 @@ bool CSheetPrinter::PrintPages(QPrinter& printer, int first, int last) {
 }
 
 void CSheetPrinter::Print(QWidget* parent) {
+    if (!HasPages())
+        return;
     const int pages = m_doc.GetPrintPageCount();
     QPrintDialog dialog(&m_printer, parent);
     dialog.setMinMax(1, std::max(pages, 1));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    {
+        const CIneffectiveSetupHider hider;
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     CPanelHidden hidden(m_panel);
     if (m_printer.printRange() == QPrinter::PageRange)
         PrintPages(m_printer, m_printer.fromPage(), m_printer.toPage());
@@ -60,29 +78,13 @@ void CSheetPrinter::Print(QWidget* parent) {
 }
 
 bool CSheetPrinter::PrintDirect() {
+    // Nothing to print is said, and is no failure.
+    if (!HasPages())
+        return true;
     CPanelHidden hidden(m_panel);
     return PrintPages(m_printer, 1, m_doc.GetPrintPageCount());
 }
 
-QPrintPreviewDialog* CSheetPrinter::CreatePreview(QWidget* parent) {
-    auto* preview = new QPrintPreviewDialog(&m_printer, parent);
-    QObject::connect(
-        preview, &QPrintPreviewDialog::paintRequested, preview,
-        [this](QPrinter* printer) { PrintPages(*printer, 1, m_doc.GetPrintPageCount()); });
-    return preview;
-}
-
-void CSheetPrinter::Preview(QWidget* parent) {
-    CPanelHidden hidden(m_panel);
-    std::unique_ptr<QPrintPreviewDialog> preview(CreatePreview(parent));
-    auto* widget = preview->findChild<QPrintPreviewWidget*>();
-    if (m_previewPages == 2)
-        widget->setFacingPagesViewMode();
-    preview->exec();
-    m_previewPages = widget->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
-}
-
 void CSheetPrinter::Setup(QWidget* parent) {
-    QPageSetupDialog dialog(&m_printer, parent);
-    dialog.exec();
+    RunPageSetupDialog(m_printer, parent);
 }

@@ -1,13 +1,13 @@
-// Printing and print preview of the document: every case marked for printing takes two pages,
-// the first half of its sheet on the odd page and the second half on the even page. The input
-// panel is hidden from the start of a job, or while a preview is open, and shown afterwards.
+// Printing of the document: every case marked for printing takes two pages, the first half of
+// its sheet on the odd page and the second half on the even page. The input panel is hidden
+// for the time of a job and shown afterwards. A document without a marked case is reported
+// instead of starting an empty job.
 #pragma once
 
 #include <QPrinter>
 
 class CTARVODoc;
 class IMessageSink;
-class QPrintPreviewDialog;
 class QWidget;
 
 class CSheetPrinter {
@@ -21,26 +21,21 @@ public:
     void Print(QWidget* parent);
     // Every page on the current printer, without a dialog.
     bool PrintDirect();
-    // "印刷プレビュー(&V)": the pages in a preview window.
-    void Preview(QWidget* parent);
-    // Pages the preview shows side by side: 2 for facing pages, else one; 0 until a preview
-    // was shown. A preview keeps what it showed last.
-    int PreviewPages() const { return m_previewPages; }
-    void SetPreviewPages(int pages) { m_previewPages = pages; }
-    // "プリンターの設定...": paper and printer of the later jobs.
+    // True when some case is marked for printing; otherwise says so in a message box.
+    bool HasPages();
+    // "プリンターの設定...": printer and paper of the later jobs. The margins are the
+    // document's, so the dialog does not offer any.
     void Setup(QWidget* parent);
+    // The title a job and a PDF file carry.
+    void SetDocumentTitle(const QString& title);
 
     // Pages first to last (from 1), clamped to the document's page count, on printer. A job
     // without pages prints nothing; a job that cannot start is reported.
     bool PrintPages(QPrinter& printer, int first, int last);
 
 private:
-    // The preview window over the document's pages, not yet shown.
-    QPrintPreviewDialog* CreatePreview(QWidget* parent);
-
     CTARVODoc& m_doc;
     IMessageSink& m_messages;
     QWidget& m_panel;
     QPrinter m_printer;
-    int m_previewPages = 0;
 };

@@ -4,8 +4,9 @@
 #include "ScreenView.h"
 #include "TARVODoc.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include "MessageSink.h"
+#include "TextClipboard.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -15,6 +16,8 @@ namespace {
 // A page step is a tenth of the scroll area, a line step a tenth of a page.
 constexpr int kPageX = kScrollWidth / 10;
 constexpr int kPageY = kScrollHeight / 10;
+
+const wchar_t kClipboardFailed[] = L"エラー";
 
 } // namespace
 
@@ -110,11 +113,12 @@ bool IsCopyEnabled(const CTARVODoc& doc) {
     return !doc.m_bShowManual && doc.GetCaseCount() > 0;
 }
 
-void CopySheetToClipboard(CTARVODoc& doc) {
+void CopySheetToClipboard(CTARVODoc& doc, ITextClipboard& clipboard, IMessageSink& messages) {
     CRTData* rt = doc.GetCase(doc.m_nCurrent);
     if (rt == nullptr)
         return;
     rt->m_strSheet.clear();
     rt->DrawSheet(nullptr, 0, 0, 0, 0);
-    QGuiApplication::clipboard()->setText(QString::fromStdWString(rt->m_strSheet));
+    if (!clipboard.SetText(QString::fromStdWString(rt->m_strSheet)))
+        ShowWarning(messages, kClipboardFailed);
 }

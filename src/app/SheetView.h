@@ -9,6 +9,8 @@
 
 class CManualPicture;
 class CTARVODoc;
+class IMessageSink;
+class ITextClipboard;
 
 class CTARVOView : public QAbstractScrollArea {
     Q_OBJECT
@@ -51,5 +53,5 @@ bool IsCopyEnabled(const CTARVODoc& doc);
 
 // Puts the sheet of the current case, as CR LF separated lines without the figures, on the
 // clipboard; nothing happens without a current case. The text stays in the case's sheet
-// buffer until the next copy.
-void CopySheetToClipboard(CTARVODoc& doc);
+// buffer until the next copy. A clipboard that cannot be taken is reported with "エラー".
+void CopySheetToClipboard(CTARVODoc& doc, ITextClipboard& clipboard, IMessageSink& messages);

@@ -1,18 +1,22 @@
 #include "TARVOApp.h"
 
 #include "CommandTable.h"
+#include "DialogTranslations.h"
 #include "FileDialogs.h"
 #include "MainFrame.h"
 #include "ManualPicture.h"
+#include "PreviewPane.h"
+#include "RawUtf8.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
 #include "TARVODoc.h"
+#include "ViewSplitter.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStatusBar>
 #include <QTranslator>
 
 namespace {
@@ -22,8 +26,12 @@ const QString kDefaultExtension = QStringLiteral(".tarvo");
 const QString kSaveQuestion = QStringLiteral("%1 への変更を保存しますか?");
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
+const QString kSettingsUnwritable =
+    QStringLiteral("設定ファイル %1 に書き込めません。最近使ったファイルの一覧は保存されません。");
+
+// The file's name as the system spells it, bytes that are not UTF-8 included.
 std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(EncodeRawUtf8(path).toStdString());
 }
 
 } // namespace
@@ -36,6 +44,8 @@ void InstallUiDefaults() {
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    // Asked first: the texts that translation lacks.
+    QApplication::installTranslator(new CDialogTranslations(qApp));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo.svg")));
 }
 
@@ -77,12 +87,14 @@ CTARVOApp::StartUp CTARVOApp::InitInstance(const QStringList& arguments) {
         return PrintFromCommandLine(info) ? StartUp::Finished : StartUp::Failed;
     m_frame->OnDocumentChanged();
     m_frame->show();
+    if (!IsSettingsFileWritable(m_settings->fileName()))
+        ReportSettingsUnwritable();
     return StartUp::ShowWindow;
 }
 
 void CTARVOApp::CreateMainFrame() {
     m_frame = std::make_unique<CMainFrame>(*this, *m_doc, *m_picture, m_services.messages);
-    m_frame->Printer().SetPreviewPages(m_previewPages);
+    m_frame->Preview().SetPages(m_previewPages);
     m_views.frame = m_frame.get();
     m_doc->SetPanel(&m_frame->Panel().Controls());
     // The panel refresh that the document skips while there is no main window. After a
@@ -99,10 +111,24 @@ bool CTARVOApp::PrintFromCommandLine(const CCommandLineInfo& info) {
     return m_frame->Printer().PrintDirect();
 }
 
+void CTARVOApp::WriteRecentFiles() {
+    m_recent.Write(*m_settings);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        ReportSettingsUnwritable();
+}
+
+void CTARVOApp::ReportSettingsUnwritable() {
+    if (m_settingsReported || !m_frame)
+        return;
+    m_settingsReported = true;
+    m_frame->statusBar()->showMessage(kSettingsUnwritable.arg(m_settings->fileName()));
+}
+
 void CTARVOApp::ExitInstance() {
     m_recent.Write(*m_settings);
     if (m_frame)
-        m_previewPages = m_frame->Printer().PreviewPages();
+        m_previewPages = m_frame->Preview().Pages();
     m_settings->setValue(kPreviewPagesKey, m_previewPages);
     m_settings->sync();
 }
@@ -132,6 +158,7 @@ void CTARVOApp::OnFileNew() {
     m_doc->OnNewDocument();
     m_path.clear();
     m_frame->OnDocumentChanged();
+    m_frame->Splitter().ScrollAllToOrigin();
 }
 
 void CTARVOApp::OnFileOpen() {
@@ -150,6 +177,7 @@ void CTARVOApp::OnFileMru(int index) {
     // A file that can no longer be read leaves the list.
     if (!ReadDocument(m_recent.Files()[index])) {
         m_recent.Remove(index);
+        WriteRecentFiles();
         m_frame->OnDocumentChanged();
     }
 }
@@ -159,8 +187,11 @@ bool CTARVOApp::ReadDocument(const QString& path) {
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
-    if (m_frame)
+    if (m_frame) {
+        WriteRecentFiles();
         m_frame->OnDocumentChanged();
+        m_frame->Splitter().ScrollAllToOrigin();
+    }
     return true;
 }
 
@@ -179,6 +210,7 @@ bool CTARVOApp::SaveDocument(const QString& path) {
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
+    WriteRecentFiles();
     m_frame->OnDocumentChanged();
     return true;
 }

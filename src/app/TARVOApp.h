@@ -20,6 +20,7 @@ class CManualPicture;
 class CTARVODoc;
 class IFileDialogs;
 class IShellOpen;
+class ITextClipboard;
 class QSettings;
 
 // What the application needs of the desktop around it.
@@ -27,6 +28,7 @@ struct CAppServices {
     IAppMessages& messages;
     IFileDialogs& files;
     IShellOpen& shell;
+    ITextClipboard& clipboard;
 };
 
 class CTARVOApp {
@@ -48,6 +50,7 @@ public:
     void ExitInstance();
 
     CTARVODoc& Document() { return *m_doc; }
+    ITextClipboard& Clipboard() { return m_services.clipboard; }
     CMainFrame& MainFrame() { return *m_frame; }
     const CRecentFileList& RecentFiles() const { return m_recent; }
 
@@ -71,6 +74,10 @@ private:
     bool SaveDocument(const QString& path);
     void CreateMainFrame();
     bool PrintFromCommandLine(const CCommandLineInfo& info);
+    // The recent files go to the settings file as soon as they change; a settings file that
+    // cannot be written is said once in the status bar.
+    void WriteRecentFiles();
+    void ReportSettingsUnwritable();
 
     // Repaint requests of the document, passed on to the main window once it exists.
     class CViewRelay : public IViewUpdate {
@@ -87,6 +94,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     CRecentFileList m_recent;
     int m_previewPages = 0;
+    bool m_settingsReported = false;
     std::unique_ptr<CTARVODoc> m_doc;
     std::unique_ptr<CManualPicture> m_picture;
     std::unique_ptr<CMainFrame> m_frame;

@@ -30,9 +30,13 @@ std::wstring CWidgetControls::GetText(int id) const {
 void CWidgetControls::SetText(int id, const std::wstring& text) {
     QWidget* widget = Widget(id);
     const QString value = QString::fromStdWString(text);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        // The text is shown as it is, past the checks that apply to typed input.
+        const QValidator* validator = edit->validator();
+        edit->setValidator(nullptr);
         edit->setText(value);
-    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        edit->setValidator(validator);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(value);
     else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(value);

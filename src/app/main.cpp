@@ -5,6 +5,7 @@
 #include "QtMessageSink.h"
 #include "SettingsFile.h"
 #include "TARVOApp.h"
+#include "TextClipboard.h"
 
 #include <QApplication>
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     CQtMessageSink messages;
     CQtFileDialogs files;
     CDesktopShell shell;
-    CTARVOApp app(CAppServices{messages, files, shell}, GetModuleFolder(),
+    CSystemClipboard clipboard;
+    CTARVOApp app(CAppServices{messages, files, shell, clipboard}, GetModuleFolder(),
                   SettingsFilePath(QApplication::applicationFilePath()));
     switch (app.InitInstance(QApplication::arguments().mid(1))) {
     case CTARVOApp::StartUp::ShowWindow:

@@ -8,6 +8,7 @@
 #include "PagePlan.h"
 #include "PanelControls.h"
 #include "PanelExchange.h"
+#include "TextCodec.h"
 
 #include <cwchar>
 #include <string>
@@ -17,17 +18,9 @@ namespace {
 
 const wchar_t kDeleteQuestion[] = L"現在表示されているデータを削除します";
 
-// The system's reason for a failed file operation, in the process locale's encoding, as a
-// second line of the message; nothing when it cannot be converted.
+// The reason for a failed file operation (UTF-8) as a second line of the message.
 std::wstring WithReason(const std::wstring& message, const std::string& reason) {
-    std::mbstate_t state{};
-    const char* source = reason.c_str();
-    std::wstring wide(reason.size(), L'\0');
-    size_t n = std::mbsrtowcs(&wide[0], &source, wide.size(), &state);
-    if (n == static_cast<size_t>(-1) || n == 0)
-        return message;
-    wide.resize(n);
-    return message + L"\n" + wide;
+    return reason.empty() ? message : message + L"\n" + DecodeUtf8(reason);
 }
 
 // The settings the case file carries, as the document holds them.

@@ -1,7 +1,9 @@
 #include "FileBytes.h"
 
+#include "SystemErrorText.h"
+#include "TextCodec.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +11,7 @@
 namespace {
 
 bool Failed(std::string& error, int code) {
-    error = std::strerror(code);
+    error = EncodeUtf8(SystemErrorText(code));
     return false;
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// Reads the whole file. On failure returns false with the system's reason in `error`.
+// Reads the whole file. On failure returns false with the system's reason in `error`, in
+// Japanese and UTF-8 (see SystemErrorText).
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
                    std::string& error);
 

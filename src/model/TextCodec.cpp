@@ -39,18 +39,31 @@ bool Convert(const char* to, const char* from, const char* input, std::size_t si
     return true;
 }
 
-} // namespace
-
-bool DecodeSystemCodePage(std::string_view bytes, std::wstring& text) {
+// Bytes in the encoding `from` to wide characters; a sequence that is not valid becomes
+// U+FFFD. False when the system has no converter from that encoding.
+bool DecodeToWide(const char* from, std::string_view bytes, std::wstring& text) {
     const wchar_t replacement = kReplacement;
     std::string wide;
-    if (!Convert("WCHAR_T", "CP932", bytes.data(), bytes.size(), 1,
+    if (!Convert("WCHAR_T", from, bytes.data(), bytes.size(), 1,
                  std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement),
                  wide))
         return false;
     text.resize(wide.size() / sizeof(wchar_t));
     std::memcpy(text.data(), wide.data(), text.size() * sizeof(wchar_t));
     return true;
+}
+
+} // namespace
+
+bool DecodeSystemCodePage(std::string_view bytes, std::wstring& text) {
+    return DecodeToWide("CP932", bytes, text);
+}
+
+std::wstring DecodeUtf8(std::string_view bytes) {
+    // Like its reverse, the conversion from UTF-8 is built into the C library.
+    std::wstring text;
+    DecodeToWide("UTF-8", bytes, text);
+    return text;
 }
 
 std::string EncodeUtf8(std::wstring_view text) {

@@ -14,6 +14,8 @@ bool DecodeSystemCodePage(std::string_view bytes, std::wstring& text);
 
 // Wide characters to UTF-8; a value that is not a Unicode scalar value becomes U+FFFD.
 std::string EncodeUtf8(std::wstring_view text);
+// UTF-8 to wide characters; a byte sequence that is not UTF-8 becomes U+FFFD.
+std::wstring DecodeUtf8(std::string_view bytes);
 
 // UTF-16 code units to wide characters and back. Surrogate pairs become one character; a
 // lone surrogate is kept as it stands, so that every unit sequence comes back unchanged.

@@ -6,9 +6,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -40,8 +44,33 @@ QString CScriptedFileDialogs::GetSaveFileName(QWidget*, const QString& proposed)
     return saveName;
 }
 
-CAppHarness::CAppHarness(const QStringList& arguments) {
-    m_app = std::make_unique<CTARVOApp>(CAppServices{messages, files, shell},
+bool CTestClipboard::SetText(const QString& text) {
+    if (heldElsewhere)
+        return false;
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
+
+CAppHarness::CAppHarness(const QStringList& arguments, const QByteArray& settings,
+                         bool settingsWritable) {
+    // The program's fonts and translations, as at its start.
+    static const bool uiDefaults = (InstallUiDefaults(), true);
+    Q_UNUSED(uiDefaults);
+    // The settings file's folder, or a plain file in its place.
+    const QString folder = QFileInfo(SettingsPath()).path();
+    if (settingsWritable) {
+        QDir().mkpath(folder);
+    } else {
+        QFile blocker(folder);
+        if (!blocker.open(QIODevice::WriteOnly))
+            qWarning("the settings folder could not be blocked");
+    }
+    if (!settings.isEmpty()) {
+        QFile file(SettingsPath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(settings) < 0)
+            qWarning("the settings file could not be written");
+    }
+    m_app = std::make_unique<CTARVOApp>(CAppServices{messages, files, shell, clipboard},
                                         std::filesystem::path(TARVO_BIN_DIR "/"), SettingsPath());
     startUp = m_app->InitInstance(arguments);
     if (startUp == CTARVOApp::StartUp::ShowWindow) {

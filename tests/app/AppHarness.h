@@ -8,6 +8,7 @@
 #include "QtMessageSink.h"
 #include "ShellOpen.h"
 #include "TARVOApp.h"
+#include "TextClipboard.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -59,11 +60,20 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// The desktop's clipboard, or one that another program holds open.
+class CTestClipboard : public ITextClipboard {
+public:
+    bool SetText(const QString& text) override;
+    bool heldElsewhere = false;
+};
+
 class CAppHarness {
 public:
-    // Starts the program with the command line arguments; the main window is shown and
-    // active.
-    explicit CAppHarness(const QStringList& arguments = {});
+    // Starts the program with the command line arguments and, when given, a settings file of
+    // those bytes, or in a folder where the settings file cannot be created; the main window
+    // is shown and active.
+    explicit CAppHarness(const QStringList& arguments = {}, const QByteArray& settings = {},
+                         bool settingsWritable = true);
     ~CAppHarness();
 
     CTARVOApp& App() { return *m_app; }
@@ -80,11 +90,12 @@ public:
     QString Label();
     // A file in the test's own folder.
     QString TempFile(const QString& name) const { return m_dir.filePath(name); }
-    QString SettingsPath() const { return TempFile(QStringLiteral("tarvo.ini")); }
+    QString SettingsPath() const { return TempFile(QStringLiteral("settings/tarvo.ini")); }
 
     CRecordingMessages messages;
     CScriptedFileDialogs files;
     CRecordingShell shell;
+    CTestClipboard clipboard;
     CTARVOApp::StartUp startUp;
 
 private:

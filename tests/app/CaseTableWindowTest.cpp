@@ -290,6 +290,16 @@ void CaseTableWindowTest::copyAndSaveGiveTheTableAsShown() {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QString::fromStdWString(CaseTableTabText(table, selection)));
 
+    // A clipboard that another program holds: a message, the clipboard as it was.
+    h.clipboard.heldElsewhere = true;
+    const std::size_t boxes = h.messages.shown.size();
+    window.InputsBox().setChecked(true);
+    QTest::mouseClick(Button(window, QStringLiteral("コピー")), Qt::LeftButton);
+    QCOMPARE(h.messages.shown.size(), boxes + 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdWString(CaseTableTabText(table, selection)));
+    h.clipboard.heldElsewhere = false;
+
     // CSVに保存: the command line's CSV, whatever the window shows.
     const QString path = h.TempFile(QStringLiteral("walls.csv"));
     window.SetCsvPathChooser([&](QWidget*) { return path; });

@@ -4,27 +4,40 @@
 // panes of the view, drag scrolling, and pictures of the window for the eye.
 #include "AppHarness.h"
 #include "CommandTable.h"
+#include "EditDlg.h"
 #include "InputPanel.h"
+#include "KeyStateIndicators.h"
 #include "MainFrame.h"
 #include "PanelControls.h"
 #include "SheetView.h"
+#include "SplitTracker.h"
 #include "TARVODoc.h"
 #include "ViewSplitter.h"
+#include "WindowSize.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -58,6 +71,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsEmptyWithDefaultsAndPicture();
+    void keyStateIndicators();
     void commandsEnabledByTheRules_data();
     void commandsEnabledByTheRules();
     void addTakesTheFirstCaseFromThePanel();
@@ -65,13 +79,26 @@ private slots:
     void recalcWithInvalidValuesShowsTheMessage();
     void enterInAFieldAddsACase();
     void acceleratorsFollowTheTableOrder();
+    void programKeysWinInEveryField_data();
+    void programKeysWinInEveryField();
+    void titleKeepsTheFirstLineOfAPaste_data();
+    void titleKeepsTheFirstLineOfAPaste();
+    void panelFontsAndNothingClipped();
     void deleteAsksFirst();
     void copyPutsTheSheetTextOnTheClipboard();
+    void copyWithTheClipboardHeldElsewhere();
     void saveAndOpenRoundTrip();
     void saveQuestionBeforeNewDocument();
+    void droppedFileOpensAfterTheSaveQuestion();
     void exitWritesTheRecentFiles();
     void fileOnTheCommandLineFillsThePanel();
-    void splitGivesFourPanes();
+    void interactiveSplit_data();
+    void interactiveSplit();
+    void splitBarsByKeysAndRemoval();
+    void panesStartAtTheTopLeft();
+    void windowFitsTheScreen();
+    void fittedWindowSizes_data();
+    void fittedWindowSizes();
     void dragScrollsTheSheet();
     void pictures();
 };
@@ -80,7 +107,7 @@ void MainWindowTest::startsEmptyWithDefaultsAndPicture() {
     CAppHarness h;
     QCOMPARE(h.startUp, CTARVOApp::StartUp::ShowWindow);
     QCOMPARE(h.Frame().windowTitle(), QStringLiteral("無題 - TARVO"));
-    QCOMPARE(h.Frame().size(), QSize(1150, 900));
+    QCOMPARE(h.Frame().frameGeometry().size(), QSize(1150, 900));
     QCOMPARE(h.Label(), QStringLiteral("    0 /     0"));
     QCOMPARE(h.Text(IDC_TITLE), QStringLiteral("新規擁壁設計"));
     QCOMPARE(h.Text(IDC_H1), QStringLiteral("120"));
@@ -97,6 +124,33 @@ void MainWindowTest::startsEmptyWithDefaultsAndPicture() {
     h.Frame().Action(ID_HELP_README)->trigger();
     QCOMPARE(h.shell.opened, std::vector<std::filesystem::path>{
                                  std::filesystem::path(TARVO_BIN_DIR "/") / "readme.txt"});
+}
+
+void MainWindowTest::keyStateIndicators() {
+    CAppHarness h;
+    auto* indicators = h.Frame().statusBar()->findChild<CKeyStateIndicators*>();
+    QVERIFY(indicators != nullptr);
+    QStringList texts;
+    for (QLabel* pane : indicators->Panes())
+        texts << pane->text();
+    QCOMPARE(texts, (QStringList{"CAP", "NUM", "SCRL"}));
+    // The offscreen platform reports no key states: the indicators stay grey, also after a key.
+    QVERIFY(!ReadKeyStates().known);
+    QTest::keyClick(h.Panel().Control(IDC_H1), Qt::Key_CapsLock);
+    for (QLabel* pane : indicators->Panes())
+        QVERIFY(!pane->isEnabled());
+    // Where they are reported, each lights with its key.
+    CKeyStates states;
+    states.known = true;
+    states.caps = true;
+    states.scroll = true;
+    indicators->Show(states);
+    QCOMPARE(indicators->Panes()[0]->isEnabled(), true);
+    QCOMPARE(indicators->Panes()[1]->isEnabled(), false);
+    QCOMPARE(indicators->Panes()[2]->isEnabled(), true);
+    states.known = false;
+    indicators->Show(states);
+    QVERIFY(!indicators->Panes()[0]->isEnabled());
 }
 
 void MainWindowTest::commandsEnabledByTheRules_data() {
@@ -257,6 +311,101 @@ void MainWindowTest::acceleratorsFollowTheTableOrder() {
     QCOMPARE(QGuiApplication::clipboard()->text(), edit->text());
 }
 
+void MainWindowTest::programKeysWinInEveryField_data() {
+    QTest::addColumn<int>("control");
+    QTest::newRow("edit") << int(IDC_H1);
+    QTest::newRow("title") << int(IDC_TITLE);
+    QTest::newRow("combo box Fc") << int(IDC_FC);
+    QTest::newRow("combo box of a bar") << int(IDC_BAR_WALL);
+    QTest::newRow("combo box of a pitch") << int(IDC_PITCH_HEEL);
+}
+
+void MainWindowTest::programKeysWinInEveryField() {
+    QFETCH(int, control);
+    CAppHarness h;
+    QWidget* field = h.Panel().Control(control);
+    field->setFocus();
+    QCOMPARE(QApplication::focusWidget(), field);
+    // Ctrl+A adds a case where the field would select its text.
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(h.Doc().GetCaseCount(), 1);
+    // Ctrl+E opens the data edit dialog where the field would move to the end of the line.
+    bool editDialog = false;
+    WhenModal([&](QWidget* modal) {
+        editDialog = qobject_cast<CEditDlg*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(editDialog);
+    // Editing keys stay the field's: Ctrl+V pastes into it.
+    QGuiApplication::clipboard()->setText(QStringLiteral("25"));
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        edit = combo->lineEdit();
+    edit->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("25"));
+}
+
+void MainWindowTest::titleKeepsTheFirstLineOfAPaste_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("one line") << "擁壁" << 2 << "A-1"
+                              << "擁壁A-1";
+    QTest::newRow("two lines") << "" << 0 << "第1擁壁\n第2擁壁"
+                               << "第1擁壁";
+    QTest::newRow("CR LF, into the middle") << "XY" << 1 << "ab\r\ncd\r\n"
+                                            << "XabY";
+    QTest::newRow("line break first") << "XY" << 2 << "\nZ"
+                                      << "XY";
+    QTest::newRow("unicode line separator") << "" << 0 << QString::fromUtf16(u"A\u2028B") << "A";
+}
+
+void MainWindowTest::titleKeepsTheFirstLineOfAPaste() {
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    CAppHarness h;
+    auto* title = qobject_cast<QLineEdit*>(h.Panel().Control(IDC_TITLE));
+    title->setFocus();
+    title->selectAll();
+    title->insert(before);
+    title->setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(title->text(), after);
+}
+
+void MainWindowTest::panelFontsAndNothingClipped() {
+    CAppHarness h;
+    QCOMPARE(h.Panel().font().pointSize(), 12);
+    QVERIFY(QFontInfo(h.Panel().font()).family().contains(QStringLiteral("Gothic")));
+    // Every label shows its whole text, and every field its value.
+    for (QLabel* label : h.Panel().findChildren<QLabel*>()) {
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->text()));
+    }
+    for (QComboBox* combo : h.Panel().findChildren<QComboBox*>()) {
+        QLineEdit* edit = combo->lineEdit();
+        QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) < edit->width(),
+                 qPrintable(edit->text()));
+        // Typed numbers stand at the right as in the edits.
+        QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    }
+    for (QAbstractButton* button : h.Panel().findChildren<QAbstractButton*>())
+        QVERIFY2(button->width() >= button->sizeHint().width() - 1, qPrintable(button->text()));
+    bool aboutTen = false;
+    WhenModal([&](QWidget* modal) {
+        aboutTen = modal->font().pointSize() == 10;
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    h.Frame().Action(ID_APP_ABOUT)->trigger();
+    QVERIFY(aboutTen);
+}
+
 void MainWindowTest::deleteAsksFirst() {
     CAppHarness h;
     for (int i = 0; i < 3; ++i)
@@ -288,6 +437,19 @@ void MainWindowTest::copyPutsTheSheetTextOnTheClipboard() {
     QVERIFY(text.count(QStringLiteral("\r\n")) > 50);
     QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
     QCOMPARE(text, Wide(h.Doc().GetCase(0)->m_strSheet));
+}
+
+void MainWindowTest::copyWithTheClipboardHeldElsewhere() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    h.clipboard.heldElsewhere = true;
+    h.Frame().Action(ID_EDIT_COPY)->trigger();
+    QCOMPARE(h.messages.shown.size(), size_t(1));
+    QCOMPARE(Wide(h.messages.shown[0].text), QStringLiteral("エラー"));
+    QCOMPARE(Wide(h.messages.shown[0].caption), QStringLiteral("TARVO"));
+    QCOMPARE(h.messages.shown[0].buttons, MessageButtons::Ok);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }
 
 void MainWindowTest::saveAndOpenRoundTrip() {
@@ -377,6 +539,38 @@ void MainWindowTest::saveQuestionBeforeNewDocument() {
     QCOMPARE(h.Label(), QStringLiteral("    0 /     0"));
 }
 
+void MainWindowTest::droppedFileOpensAfterTheSaveQuestion() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    h.Press(ID_DATA_ADD);
+    const QString path = h.TempFile(QStringLiteral("dropped.tarvo"));
+    h.files.saveName = path;
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    h.Frame().Action(ID_FILE_NEW)->trigger();
+    h.Press(ID_DATA_ADD); // modified again
+    auto drop = [&] {
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(500, 400), Qt::CopyAction, &dropped, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &enter);
+        QDropEvent event(QPointF(500, 400), Qt::CopyAction, &dropped, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &event);
+    };
+    // Cancelled at the question: the document stays.
+    h.messages.saveAnswer = SaveAnswer::Cancel;
+    drop();
+    QCOMPARE(h.messages.saveQuestions.size(), size_t(1));
+    QCOMPARE(h.Doc().GetCaseCount(), 1);
+    // Changes discarded: the dropped file opens.
+    h.messages.saveAnswer = SaveAnswer::Discard;
+    drop();
+    QCOMPARE(h.messages.saveQuestions.size(), size_t(2));
+    QCOMPARE(h.Doc().GetCaseCount(), 2);
+    QCOMPARE(h.Frame().windowTitle(), QStringLiteral("dropped.tarvo - TARVO"));
+}
+
 void MainWindowTest::exitWritesTheRecentFiles() {
     QString settings;
     QString path;
@@ -419,17 +613,65 @@ void MainWindowTest::fileOnTheCommandLineFillsThePanel() {
     QCOMPARE(missing.messages.shown.size(), size_t(1));
 }
 
-void MainWindowTest::splitGivesFourPanes() {
+void MainWindowTest::interactiveSplit_data() {
+    QTest::addColumn<QPointF>("at"); // where the bars are placed, as a share of the panes' area
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("2 x 2") << QPointF(0.5, 0.4) << 2 << 2;
+    QTest::newRow("1 x 2: row bar at the top edge") << QPointF(0.3, 0.0) << 1 << 2;
+    QTest::newRow("1 x 2: row bar at the bottom edge") << QPointF(0.6, 1.0) << 1 << 2;
+    QTest::newRow("2 x 1: column bar at the left edge") << QPointF(0.0, 0.5) << 2 << 1;
+    QTest::newRow("none: both bars at a corner") << QPointF(1.0, 0.0) << 1 << 1;
+}
+
+void MainWindowTest::interactiveSplit() {
+    QFETCH(QPointF, at);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
     CAppHarness h;
     h.Press(ID_DATA_ADD);
     CViewSplitter& splitter = h.Frame().Splitter();
-    QCOMPARE(splitter.Views().size(), size_t(1));
     splitter.ActiveView()->ScrollTo(QPoint(0, 400));
     h.Frame().Action(ID_WINDOW_SPLIT)->trigger();
+    CSplitTracker* tracker = splitter.Tracker();
+    QVERIFY(tracker != nullptr);
+    // The bars start in the middle and follow the mouse until the click.
+    QCOMPARE(tracker->Position(), QPoint(splitter.width() / 2, splitter.height() / 2));
+    const QPoint target(qRound(at.x() * (splitter.width() - 1)),
+                        qRound(at.y() * (splitter.height() - 1)));
+    QTest::mouseMove(tracker, target);
+    QCOMPARE(tracker->Position(), target);
+    QCOMPARE(splitter.Views().size(), size_t(1));
+    QTest::mouseClick(tracker, Qt::LeftButton, {}, target);
+    QVERIFY(splitter.Tracker() == nullptr);
+    QCOMPARE(splitter.Rows(), rows);
+    QCOMPARE(splitter.Columns(), columns);
     const std::vector<CTARVOView*> views = splitter.Views();
-    QCOMPARE(views.size(), size_t(4));
-    for (CTARVOView* view : views)
+    QCOMPARE(views.size(), size_t(rows * columns));
+    for (CTARVOView* view : views) {
+        QVERIFY(view->isVisible());
         QVERIFY(view->ShowsSheet());
+        QCOMPARE(view->ScrollPosition(), QPoint(0, 400));
+    }
+    // The bars stand where they were placed, once the panes are laid out.
+    if (columns == 2)
+        QTRY_VERIFY(qAbs(views[1]->mapTo(&splitter, QPoint(0, 0)).x() - target.x()) <= 8);
+    if (rows == 2)
+        QTRY_VERIFY(qAbs(views.back()->mapTo(&splitter, QPoint(0, 0)).y() - target.y()) <= 8);
+    QCOMPARE(h.Label(), QStringLiteral("    1 /     1"));
+    Snapshot(h.Frame(), QStringLiteral("split-%1x%2").arg(rows).arg(columns));
+}
+
+void MainWindowTest::splitBarsByKeysAndRemoval() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    CViewSplitter& splitter = h.Frame().Splitter();
+    // Enter places the bars where they stand: 2 x 2 panes.
+    h.Frame().Action(ID_WINDOW_SPLIT)->trigger();
+    QTest::keyClick(splitter.Tracker(), Qt::Key_Return);
+    QCOMPARE(splitter.Views().size(), size_t(4));
+    std::vector<CTARVOView*> views = splitter.Views();
+    QTRY_VERIFY(views[3]->mapTo(&splitter, QPoint(0, 0)).x() > 0);
 
     // F6 moves the focus from pane to pane, Shift+F6 back.
     views[0]->setFocus();
@@ -437,13 +679,142 @@ void MainWindowTest::splitGivesFourPanes() {
     QCOMPARE(splitter.ActiveView(), views[1]);
     QTest::keyClick(views[1], Qt::Key_F6, Qt::ShiftModifier);
     QCOMPARE(splitter.ActiveView(), views[0]);
+    QTest::keyClick(views[0], Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(splitter.ActiveView(), views[3]);
 
-    // Splitting again keeps the active pane alone.
-    views[0]->ScrollTo(QPoint(0, 300));
+    // Tracking starts at the bars as they stand; the program's keys are the tracker's
+    // meanwhile, and Escape leaves the panes as they were.
+    const int columnBar = views[1]->mapTo(&splitter, QPoint(0, 0)).x();
     h.Frame().Action(ID_WINDOW_SPLIT)->trigger();
-    QCOMPARE(splitter.Views(), std::vector<CTARVOView*>{views[0]});
-    QCOMPARE(views[0]->ScrollPosition(), QPoint(0, 300));
-    QCOMPARE(h.Label(), QStringLiteral("    1 /     1"));
+    CSplitTracker* tracker = splitter.Tracker();
+    QVERIFY(qAbs(tracker->Position().x() - columnBar) <= 8);
+    const QPoint start = tracker->Position();
+    QTest::keyClick(tracker, Qt::Key_Right);
+    QTest::keyClick(tracker, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(tracker->Position(), start + QPoint(16, 1));
+    QTest::keyClick(tracker, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(h.Doc().GetCaseCount(), 1);
+    QTest::keyClick(tracker, Qt::Key_Escape);
+    QVERIFY(splitter.Tracker() == nullptr);
+    QCOMPARE(splitter.Views(), views);
+
+    // The column bar moved to the left edge with the arrow keys goes: 2 x 1, the active pane
+    // kept.
+    h.Frame().Action(ID_WINDOW_SPLIT)->trigger();
+    for (int i = 0; i < splitter.width() / 16 + 1; ++i)
+        QTest::keyClick(splitter.Tracker(), Qt::Key_Left);
+    QTest::keyClick(splitter.Tracker(), Qt::Key_Enter);
+    QCOMPARE(splitter.Rows(), 2);
+    QCOMPARE(splitter.Columns(), 1);
+    const std::vector<CTARVOView*> left = splitter.Views();
+    QVERIFY(std::count(left.begin(), left.end(), views[3]) == 1);
+
+    // The row bar dragged to the bottom edge goes too.
+    QSplitterHandle* rowBar = nullptr;
+    for (QSplitterHandle* handle : splitter.findChildren<QSplitterHandle*>())
+        if (handle->orientation() == Qt::Vertical && handle->isVisible())
+            rowBar = handle;
+    QVERIFY(rowBar != nullptr);
+    const QPoint grip = rowBar->rect().center();
+    QTest::mousePress(rowBar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(rowBar, grip + QPoint(0, splitter.height()));
+    QTest::mouseRelease(rowBar, Qt::LeftButton, {}, grip + QPoint(0, splitter.height()));
+    QTRY_COMPARE(splitter.Views().size(), size_t(1));
+    QVERIFY(!splitter.IsSplit());
+    QVERIFY(splitter.ActiveView()->isVisible());
+}
+
+void MainWindowTest::panesStartAtTheTopLeft() {
+    CAppHarness h;
+    h.Type(IDC_TITLE, QStringLiteral("A"));
+    h.Press(ID_DATA_ADD);
+    h.Press(ID_DATA_ADD);
+    h.Type(IDC_TITLE, QStringLiteral("B"));
+    h.Press(ID_DATA_RECALC);
+    CViewSplitter& splitter = h.Frame().Splitter();
+    h.Frame().Action(ID_WINDOW_SPLIT)->trigger();
+    QTest::keyClick(splitter.Tracker(), Qt::Key_Return);
+    auto scrollAll = [&] {
+        for (CTARVOView* view : splitter.Views())
+            view->ScrollTo(QPoint(120, 700));
+    };
+    auto allAtOrigin = [&] {
+        for (CTARVOView* view : splitter.Views())
+            if (view->ScrollPosition() != QPoint(0, 0))
+                return false;
+        return true;
+    };
+
+    // A data edit that leaves the current case in its place keeps the scroll positions; one
+    // that brings another case there starts at the top left.
+    scrollAll();
+    WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    h.Frame().Action(ID_DATA_EDIT)->trigger();
+    QCOMPARE(splitter.Views().front()->ScrollPosition(), QPoint(120, 700));
+    WhenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<CEditDlg*>(modal);
+        QVERIFY(dialog != nullptr);
+        dialog->List()->setCurrentRow(1);
+        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton); // "上へ"
+        QTest::mouseClick(dialog->Button(1), Qt::LeftButton);
+    });
+    h.Frame().Action(ID_DATA_EDIT)->trigger();
+    QVERIFY(allAtOrigin());
+
+    const QString path = h.TempFile(QStringLiteral("scroll.tarvo"));
+    h.files.saveName = path;
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    scrollAll();
+    h.Frame().Action(ID_FILE_NEW)->trigger();
+    QVERIFY(allAtOrigin());
+    h.Press(ID_DATA_ADD);
+    scrollAll();
+    h.files.openName = path;
+    h.Frame().Action(ID_FILE_OPEN)->trigger();
+    QCOMPARE(h.Doc().GetCaseCount(), 2);
+    QVERIFY(allAtOrigin());
+}
+
+void MainWindowTest::windowFitsTheScreen() {
+    // Run on screens larger and smaller than the window.
+    CAppHarness h;
+    const QRect available = h.Frame().screen()->availableGeometry();
+    const QRect outer = h.Frame().frameGeometry();
+    QCOMPARE(outer.size(), QSize(1150, 900).boundedTo(available.size()));
+    QVERIFY(available.contains(outer));
+    QStatusBar* status = h.Frame().statusBar();
+    QVERIFY(status->isVisible());
+    QVERIFY(available.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
+    // The panel scrolls rather than being cut off at the bottom.
+    QVERIFY(h.Panel().height() <= h.Frame().height());
+}
+
+void MainWindowTest::fittedWindowSizes_data() {
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("large screen, no frame") << QSize(1600, 1200) << QMargins() << QSize(1150, 900);
+    QTest::newRow("large screen, frame")
+        << QSize(1920, 1080) << QMargins(4, 30, 4, 4) << QSize(1142, 866);
+    // 1600 x 1200 at 150 %: 1066 x 800 device-independent pixels less a panel of 40.
+    QTest::newRow("scaled small screen")
+        << QSize(1066, 760) << QMargins(4, 30, 4, 4) << QSize(1058, 726);
+    QTest::newRow("too short only") << QSize(1280, 720) << QMargins() << QSize(1150, 720);
+    QTest::newRow("smaller than its frame") << QSize(6, 20) << QMargins(4, 30, 4, 4) << QSize(1, 1);
+}
+
+void MainWindowTest::fittedWindowSizes() {
+    QFETCH(QSize, available);
+    QFETCH(QMargins, frame);
+    QFETCH(QSize, client);
+    QCOMPARE(FittedClientSize(QSize(1150, 900), available, frame), client);
+    // A window that reaches beyond the area moves back into it, its corner first.
+    const QRect area(QPoint(0, 40), available);
+    const QRect outer(QPoint(300, 500), client.grownBy(frame));
+    const QPoint at = FittedOuterPosition(outer, area);
+    QVERIFY(area.contains(at));
+    if (outer.width() <= area.width() && outer.height() <= area.height())
+        QVERIFY(area.contains(QRect(at, outer.size())));
 }
 
 void MainWindowTest::dragScrollsTheSheet() {

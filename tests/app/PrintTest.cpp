@@ -7,17 +7,35 @@
 #include "InputPanel.h"
 #include "MainFrame.h"
 #include "ManualPicture.h"
+#include "PageSetupDialog.h"
+#include "PreviewPane.h"
+#include "RawUtf8.h"
 #include "RecentFileList.h"
 #include "SettingsFile.h"
 #include "TARVODoc.h"
+#include "ViewSplitter.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
-#include <QPrintPreviewDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -37,13 +55,29 @@ int PdfPages(const QString& path) {
     return static_cast<int>(file.readAll().count("/Type /Page\n"));
 }
 
+// A PDF text string as the writer stores it: UTF-16, big-endian, with its byte order mark.
+QByteArray PdfText(const QString& text) {
+    QByteArray bytes("(\xfe\xff");
+    for (QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+        bytes.append(static_cast<char>(c.unicode() & 0xff));
+    }
+    return bytes + ")";
+}
+
 } // namespace
 
 class PrintTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void previewShowsTwoPagesPerMarkedCase();
+    void previewInTheWindow();
+    void nothingMarkedForPrinting_data();
+    void nothingMarkedForPrinting();
+    void pdfCarriesTitleAndCreator();
+    void pageSetupOffersNoMarginsNorOrientation_data();
+    void pageSetupOffersNoMarginsNorOrientation();
+    void printAndPageDialogsSpeakJapanese();
     void printedPagesFollowThePagePlan();
     void commandLine_data();
     void commandLine();
@@ -54,26 +88,192 @@ private slots:
     void abbreviatedPaths();
     void settingsFileKeepsSectionNames();
     void settingsFileBesideTheProgramOrInTheUsersFolder();
+    void rawUtf8_data();
+    void rawUtf8();
+    void settingsFileKeepsPathsThatAreNotUtf8();
+    void settingsFileThatCannotBeWrittenIsSaidOnce();
 };
 
-void PrintTest::previewShowsTwoPagesPerMarkedCase() {
+void PrintTest::previewInTheWindow() {
+    QString settings;
+    {
+        CAppHarness h;
+        AddMarkedCases(h);
+        CMainFrame& frame = h.Frame();
+        CPreviewPane& preview = frame.Preview();
+        QCOMPARE(preview.Pages(), 0); // nothing in the settings file yet
+        frame.Action(ID_FILE_PRINT_PREVIEW)->trigger();
+        QVERIFY(frame.IsPreviewOpen());
+        QVERIFY(h.Panel().isHidden());
+        QVERIFY(frame.Splitter().isHidden());
+        QVERIFY(!preview.isHidden());
+        QStringList texts;
+        for (int i = CPreviewPane::Print; i <= CPreviewPane::Close; ++i)
+            texts << preview.Action(i)->text();
+        QCOMPARE(texts, (QStringList{"印刷(&P)...", "次ページ(&N)", "前ページ(&V)", "2 ページ(&T)",
+                                     "拡大(&I)", "縮小(&O)", "閉じる(&C)"}));
+        QCOMPARE(preview.PageCount(), 4);
+        QCOMPARE(preview.CurrentPage(), 1);
+        QVERIFY(!preview.Action(CPreviewPane::Previous)->isEnabled());
+        QVERIFY(!preview.Action(CPreviewPane::ZoomOut)->isEnabled());
+        // The document's commands wait until the preview is closed.
+        QVERIFY(!frame.Action(ID_DATA_ADD)->isEnabled());
+        QVERIFY(frame.Action(ID_APP_EXIT)->isEnabled());
+
+        // Page Down and Page Up page through, up to the last page.
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr && preview.isAncestorOf(focus));
+        for (int page : {2, 3, 4, 4}) {
+            QTest::keyClick(focus, Qt::Key_PageDown);
+            QCOMPARE(preview.CurrentPage(), page);
+        }
+        QVERIFY(!preview.Action(CPreviewPane::Next)->isEnabled());
+        QTest::keyClick(focus, Qt::Key_PageUp);
+        QCOMPARE(preview.CurrentPage(), 3);
+        // Two pages side by side: the switch then offers one page; the last pair ends it.
+        preview.Action(CPreviewPane::OnePageTwoPages)->trigger();
+        QCOMPARE(preview.Pages(), 2);
+        QCOMPARE(preview.Action(CPreviewPane::OnePageTwoPages)->text(),
+                 QStringLiteral("1 ページ(&O)"));
+        QVERIFY(!preview.Action(CPreviewPane::Next)->isEnabled());
+        // Each zoom step doubles the whole page.
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        const qreal whole = pages->zoomFactor();
+        preview.Action(CPreviewPane::ZoomIn)->trigger();
+        QCOMPARE(pages->zoomFactor(), 2 * whole);
+        preview.Action(CPreviewPane::ZoomIn)->trigger();
+        QCOMPARE(preview.ZoomStep(), 2);
+        QCOMPARE(pages->zoomFactor(), 4 * whole);
+        QVERIFY(!preview.Action(CPreviewPane::ZoomIn)->isEnabled());
+        preview.Action(CPreviewPane::ZoomOut)->trigger();
+        QCOMPARE(preview.ZoomStep(), 1);
+        QImage picture = frame.grab().toImage();
+        QDir().mkpath(QStringLiteral("screenshots"));
+        picture.save(QStringLiteral("screenshots/preview.png"));
+
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QVERIFY(!frame.IsPreviewOpen());
+        QVERIFY(!h.Panel().isHidden());
+        QVERIFY(!frame.Splitter().isHidden());
+        QVERIFY(frame.Action(ID_DATA_ADD)->isEnabled());
+        frame.Action(ID_APP_EXIT)->trigger();
+        QFile file(h.SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        settings = QString::fromUtf8(file.readAll());
+    }
+    QVERIFY2(settings.contains(QStringLiteral("[Settings]\nPreviewPages=2\n")),
+             qPrintable(settings));
+
+    // The setting is read at the start: the next preview opens with two pages.
+    CAppHarness h({}, settings.toUtf8());
+    QCOMPARE(h.Frame().Preview().Pages(), 2);
+    AddMarkedCases(h);
+    h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    QCOMPARE(h.Frame().Preview().Action(CPreviewPane::OnePageTwoPages)->text(),
+             QStringLiteral("1 ページ(&O)"));
+    h.Frame().Preview().Action(CPreviewPane::Close)->trigger();
+    QVERIFY(!h.Frame().IsPreviewOpen());
+}
+
+void PrintTest::nothingMarkedForPrinting_data() {
+    QTest::addColumn<int>("command"); // 0: quick print
+    QTest::newRow("print") << int(ID_FILE_PRINT);
+    QTest::newRow("preview") << int(ID_FILE_PRINT_PREVIEW);
+    QTest::newRow("quick print") << 0;
+}
+
+void PrintTest::nothingMarkedForPrinting() {
+    QFETCH(int, command);
     CAppHarness h;
     AddMarkedCases(h);
-    int pages = -1;
-    bool panelHidden = false;
-    WhenModal([&](QWidget* modal) {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
-        QVERIFY(preview != nullptr);
-        auto* widget = preview->findChild<QPrintPreviewWidget*>();
-        widget->updatePreview();
-        pages = widget->pageCount();
-        panelHidden = h.Panel().isHidden();
-        preview->reject();
-    });
-    h.Frame().Action(ID_FILE_PRINT_PREVIEW)->trigger();
-    QCOMPARE(pages, 4);
-    QVERIFY(panelHidden);
+    for (int i = 0; i < h.Doc().GetCaseCount(); ++i)
+        h.Doc().GetCase(i)->m_bPrint = 0;
+    QTemporaryDir dir;
+    QPrinter& device = h.Frame().Printer().Printer();
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
+    if (command == 0)
+        QVERIFY(h.Frame().Printer().PrintDirect()); // nothing to print is no failure
+    else
+        h.Frame().Action(command)->trigger();
+    QCOMPARE(h.messages.shown.size(), size_t(1));
+    QCOMPARE(QString::fromStdWString(h.messages.shown[0].text),
+             QStringLiteral("印刷するデータがありません。"));
+    QCOMPARE(h.messages.shown[0].icon, MessageIcon::Warning);
+    QVERIFY(!QFile::exists(device.outputFileName()));
+    QVERIFY(!h.Frame().IsPreviewOpen());
     QVERIFY(!h.Panel().isHidden());
+}
+
+void PrintTest::pdfCarriesTitleAndCreator() {
+    CAppHarness h;
+    AddMarkedCases(h);
+    h.files.saveName = h.TempFile(QStringLiteral("東擁壁.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QPrinter& device = h.Frame().Printer().Printer();
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(h.TempFile(QStringLiteral("meta.pdf")));
+    QVERIFY(h.Frame().Printer().PrintDirect());
+    QFile file(device.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.contains("/Title " + PdfText(QStringLiteral("東擁壁.tarvo"))));
+    QVERIFY(pdf.contains("/Creator " + PdfText(QStringLiteral("TARVO"))));
+}
+
+void PrintTest::printAndPageDialogsSpeakJapanese() {
+    CAppHarness h; // the program's translations
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog print(&printer);
+    QPageSetupDialog setup(&printer);
+    for (QDialog* dialog : {static_cast<QDialog*>(&print), static_cast<QDialog*>(&setup)}) {
+        QStringList texts{dialog->windowTitle()};
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text() << button->toolTip();
+        for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
+            texts << group->title();
+        for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        for (QComboBox* combo : dialog->findChildren<QComboBox*>())
+            if (combo->objectName() == QStringLiteral("duplex"))
+                for (int i = 0; i < combo->count(); ++i)
+                    texts << combo->itemText(i);
+        // Every text has Japanese in it, but for the button that browses for a file and OK.
+        static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{9fff}]"));
+        for (const QString& text : texts) {
+            if (text.isEmpty() || text == QStringLiteral("...") || text == QStringLiteral("OK"))
+                continue;
+            QVERIFY2(text.contains(japanese), qPrintable(text));
+        }
+    }
+}
+
+void PrintTest::pageSetupOffersNoMarginsNorOrientation_data() {
+    QTest::addColumn<bool>("whileShown"); // through the hider that watches dialogs being shown
+    QTest::newRow("printer setup") << false;
+    QTest::newRow("printer properties of the print dialog") << true;
+}
+
+void PrintTest::pageSetupOffersNoMarginsNorOrientation() {
+    QFETCH(bool, whileShown);
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer);
+    if (whileShown) {
+        const CIneffectiveSetupHider hider;
+        dialog.show();
+    } else {
+        HideIneffectiveSetup(dialog);
+    }
+    for (const char* hidden : {"topMargin", "leftMargin", "portrait", "landscape"}) {
+        QWidget* control = dialog.findChild<QWidget*>(QLatin1String(hidden));
+        QVERIFY2(control != nullptr && !control->isVisibleTo(&dialog), hidden);
+    }
+    QWidget* paper = dialog.findChild<QWidget*>(QStringLiteral("pageSizeCombo"));
+    QVERIFY(paper != nullptr && paper->isVisibleTo(&dialog));
+    dialog.hide();
 }
 
 void PrintTest::printedPagesFollowThePagePlan() {
@@ -94,16 +294,7 @@ void PrintTest::printedPagesFollowThePagePlan() {
     QVERIFY(printer.PrintPages(device, 3, 9));
     QCOMPARE(PdfPages(device.outputFileName()), 2);
 
-    // Without a marked case nothing is printed, and that is no failure.
-    for (int i = 0; i < h.Doc().GetCaseCount(); ++i)
-        h.Doc().GetCase(i)->m_bPrint = 0;
-    device.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
-    QVERIFY(printer.PrintDirect());
-    QVERIFY(!QFile::exists(device.outputFileName()));
-    QVERIFY(h.messages.shown.empty());
-
     // A job that cannot start is reported.
-    h.Doc().GetCase(0)->m_bPrint = 1;
     device.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
     QVERIFY(!printer.PrintDirect());
     QCOMPARE(h.messages.shown.size(), size_t(1));
@@ -221,6 +412,86 @@ void PrintTest::settingsFileKeepsSectionNames() {
     read.Read(*settings);
     QCOMPARE(read.Files(), written.Files());
     QCOMPARE(settings->value(QStringLiteral("Settings/PreviewPages")).toInt(), 2);
+}
+
+void PrintTest::rawUtf8_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("escaped"); // bytes kept as they stand
+    QTest::newRow("ASCII") << QByteArray("/home/a.tarvo") << 0;
+    QTest::newRow("Japanese and a four-byte character")
+        << QByteArray("\xe5\xa3\x81\xf0\x9f\x98\x80") << 0;
+    // 0x95 leads no sequence; 0xC7 leads one that "." breaks off.
+    QTest::newRow("Shift-JIS") << QByteArray("\x95\xc7.tarvo") << 2;
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9") << 1;
+    QTest::newRow("cut-off sequence at the end") << QByteArray("a\xe5\xa3") << 2;
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << 2;
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << 3;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << 4;
+}
+
+void PrintTest::rawUtf8() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, escaped);
+    const QString text = DecodeRawUtf8(bytes);
+    QCOMPARE(EncodeRawUtf8(text), bytes);
+    const auto kept = std::count_if(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    });
+    QCOMPARE(int(kept), escaped);
+    if (escaped == 0)
+        QCOMPARE(text, QString::fromUtf8(bytes));
+}
+
+void PrintTest::settingsFileKeepsPathsThatAreNotUtf8() {
+    // A file named in another encoding (Shift-JIS "壁"), beside one named in UTF-8.
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray foreign = folder + "/\x95\xc7.tarvo";
+    const QByteArray settings = "[Recent File List]\nFile1=" + foreign + "\nFile2=" + folder +
+                                "/\xe5\xa3\x81.tarvo\n\n[Settings]\nPreviewPages=1\n\n";
+    {
+        // The foreign name opens the file that carries it.
+        CAppHarness writer;
+        writer.Press(ID_DATA_ADD);
+        std::vector<std::uint8_t> bytes = writer.Doc().SaveToBytes();
+        std::ofstream out(foreign.toStdString(), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    QByteArray written;
+    {
+        CAppHarness h({}, settings);
+        QCOMPARE(h.App().RecentFiles().Files().size(), 2);
+        h.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
+        QVERIFY(h.messages.shown.empty());
+        QCOMPARE(h.Doc().GetCaseCount(), 1);
+        h.Frame().Action(ID_APP_EXIT)->trigger();
+        QFile file(h.SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        written = file.readAll();
+    }
+    QCOMPARE(written, settings);
+}
+
+void PrintTest::settingsFileThatCannotBeWrittenIsSaidOnce() {
+    CAppHarness h({}, {}, false);
+    QStatusBar* status = h.Frame().statusBar();
+    QVERIFY2(status->currentMessage().startsWith(QStringLiteral("設定ファイル ")),
+             qPrintable(status->currentMessage()));
+    QVERIFY(status->currentMessage().contains(h.SettingsPath()));
+    status->clearMessage();
+    // Saving adds a recent file, which cannot be written either: nothing is said again, and
+    // the program runs on.
+    h.Press(ID_DATA_ADD);
+    h.files.saveName = h.TempFile(QStringLiteral("w.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QVERIFY(QFile::exists(h.files.saveName));
+    QCOMPARE(status->currentMessage(), QString());
+    QCOMPARE(h.App().RecentFiles().Files().size(), 1);
+    QVERIFY(h.messages.shown.empty());
+
+    // A writable one is not reported.
+    CAppHarness writable;
+    QCOMPARE(writable.Frame().statusBar()->currentMessage(), QString());
 }
 
 void PrintTest::settingsFileBesideTheProgramOrInTheUsersFolder() {

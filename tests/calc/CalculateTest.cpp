@@ -271,6 +271,21 @@ TEST_F(CalculateTest, EmptySoilLoadsGiveZeroLeverArms) {
     EXPECT_TRUE(std::isfinite(r.Mr));
 }
 
+// Only a weight of exactly 0 has no lever arm: a negative backfill load (a suction surcharge)
+// keeps the lever arm of its parts, so that W3 x3 is the sum of their moments about the toe.
+TEST_F(CalculateTest, NegativeBackfillLoadKeepsItsLeverArm) {
+    CRTData c;
+    c.m_q = -100;
+    const CDesignResult r = Run(c);
+    ASSERT_LT(r.W3, 0.0);
+    const double B = r.B, L2 = c.m_L2, T3 = c.m_T3;
+    const double moment =
+        c.m_gammaS * (r.A31 * (B - L2 / 2) + r.A32 * (B - L2 / 3) +
+                      r.A33 * (c.m_L1 + c.m_T2 - T3 / 3) + r.A34 * (B - (T3 + L2) / 3)) +
+        c.m_q * (T3 + L2) * (B - (T3 + L2) / 2);
+    EXPECT_NEAR(r.W3 * r.x3, moment, 1e-9);
+}
+
 // Bad input never stops the calculation: NaN and infinity travel on and every judgement is NG.
 TEST_F(CalculateTest, NanAndInfinityGiveNg) {
     CRTData nanPhi;

@@ -517,9 +517,14 @@ TEST_F(DocTest, SavedFileOpensAgainAndFileErrorsAreReported) {
     EXPECT_FALSE(doc.OnSaveDocument(folder.path / "no such folder" / "x.tarvo"));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.OnOpenDocument(folder.path / "missing.tarvo"));
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text.rfind(kSaveFailed, 0), 0u);
-    EXPECT_EQ(messages.shown[1].text.rfind(kOpenFailed, 0), 0u);
+    EXPECT_FALSE(doc.OnOpenDocument(folder.path));
+    // The system's reason follows in Japanese, whatever the process locale.
+    ASSERT_EQ(messages.shown.size(), 3u);
+    const std::wstring notFound = L"ファイルまたはフォルダーが見つかりません。";
+    EXPECT_EQ(messages.shown[0].text, std::wstring(kSaveFailed) + L"\n" + notFound);
+    EXPECT_EQ(messages.shown[1].text, std::wstring(kOpenFailed) + L"\n" + notFound);
+    EXPECT_EQ(messages.shown[2].text,
+              std::wstring(kOpenFailed) + L"\n" + L"ファイルではなくフォルダーです。");
     EXPECT_EQ(Titles(), std::vector<std::wstring>{L"a"});
 }
 

@@ -128,11 +128,17 @@ TEST_F(BarTableTest, Lookups) {
         // Six characters count as one part; the scan ends at the first row matching either.
         {L"D10+D6", 0.71, 19.5, L"SD295"},
         {L"D25+D1", 0.71, 0.0, L""},
+        // Only exactly seven characters make two parts: eight resolve at the first match.
+        {L"D10+D13X", 0.71, 19.5, L"SD295"},
+        // Equal stresses: the grade is the first part's.
+        {L"D13+D19", (1.27 + 2.87) / 2, 19.5, L"SD295"},
+        {L"D19+D13", (2.87 + 1.27) / 2, 19.5, L"SD390"},
         {L"D99", 0.0, 0.0, L""},
         {L"d13", 0.0, 0.0, L""},
         {L"", 0.0, 0.0, L""},
     };
-    ASSERT_TRUE(Load(std::string(kTable) + "D1  SD390 71,0,100,0,0,0,0\n"));
+    ASSERT_TRUE(Load(std::string(kTable) + "D1  SD390 71,0,100,0,0,0,0\n" +
+                     "D19 SD390 287,191,195,390,60,2250,390\n"));
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message()
                      << std::string(k.designation, k.designation + wcslen(k.designation)));

@@ -66,6 +66,35 @@ TEST(PainterSurface, MinchoFullWidthIsTwiceAscii) {
     }
 }
 
+// A text is drawn as its characters side by side, each at its own advance: a face that kerns
+// pairs such as "AV" must not pull them together, or the columns of a sheet line would drift.
+TEST(PainterSurface, CharactersKeepTheirOwnAdvancesWithoutKerning) {
+    SurfaceFont request;
+    request.height = 40;
+    request.face = L"DejaVu Sans"; // a face with kerning pairs
+    const QString text = QStringLiteral("AVAWAVTo");
+    const QImage whole = Drawn([&](ISheetSurface& s) {
+        const SurfaceHandle font = s.CreateFont(request);
+        const SurfaceHandle previous = s.SelectObject(font);
+        s.TextOut(10, 100, text.toStdWString());
+        s.SelectObject(previous);
+        s.DeleteObject(font);
+    });
+    const QFontMetricsF metrics(CPainterSurface::FontFor(request));
+    QImage apart = Canvas();
+    {
+        QPainter painter(&apart);
+        QFont font = CPainterSurface::FontFor(request);
+        painter.setFont(font);
+        qreal x = 10;
+        for (QChar c : text) {
+            painter.drawText(QPointF(x, 100 + metrics.ascent()), QString(c));
+            x += metrics.horizontalAdvance(c);
+        }
+    }
+    EXPECT_TRUE(whole == apart);
+}
+
 // Reference point and cell height of the alignment cases.
 constexpr int kX = 200, kY = 200, kH = 20;
 

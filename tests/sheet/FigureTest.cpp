@@ -376,6 +376,45 @@ TEST(PressureFigure, UniformPressureWhenXnIsInfinite) {
                             SurfacePoint{kXB, kYB + 2 * kA}, SurfacePoint{kXB, kYB + kA}));
 }
 
+// Resultant in the heel-side third: a triangle from its zero point x0 to the heel end, where it
+// peaks; qL is 0 and not labelled, nor is q1 when x0 lies beyond the stem's front face.
+TEST(PressureFigure, HeelSideTriangleRisesFromItsZeroPointToTheHeelEnd) {
+    CRTData c;
+    CBearingPressure p;
+    p.branch = BearingBranch::HeelSide;
+    p.B = 1.45;
+    p.Xn = 0.95;
+    p.x0 = 0.5; // between the stem faces at 0.3 and 0.55
+    p.qR = 95;
+    PressuresUnderBase(p, c.m_L1, c.m_T2); // q1 = 0, q2 = 95 x 0.05 / 0.95 = 5, qR0 = 95
+    CRecordingSurface s;
+    DrawPressure(c, s, p);
+    const PressureDrawing d = PressureOf(s);
+    ASSERT_EQ(d.labels.size(), 2u);
+    EXPECT_EQ(d.labels[0].text, L"5.0");
+    EXPECT_EQ(d.labels[0].align, 2u);
+    EXPECT_EQ(d.labels[0].points[0],
+              (SurfacePoint{kU + 63, kYB + static_cast<int>(kA * 5.0 / 95 + kA)}));
+    EXPECT_EQ(d.labels[1].text, L"95.0");
+    EXPECT_EQ(d.labels[1].points[0], (SurfacePoint{kXB, kYB + 2 * kA}));
+    // X(x0) = u + trunc(0.5 x 115) = u + 57.
+    EXPECT_THAT(d.diagram,
+                ElementsAre(SurfacePoint{kU + 57, kYB + kA}, SurfacePoint{kXB, kYB + 2 * kA},
+                            SurfacePoint{kXB, kYB + kA}));
+}
+
+// Every pressure that is not exactly 0 is labelled, a negative toe pressure (from a negative
+// load) included.
+TEST(PressureFigure, NegativeToePressureIsLabelled) {
+    CRTData c;
+    CRecordingSurface s;
+    DrawPressure(c, s, -20.0, 1.0); // p(x) = -20 + 20 x: 9.0 at the heel end
+    const std::vector<RecordedOp> labels = s.OpsOfKind(RecordedOp::TEXT);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, L"-20.0");
+    EXPECT_EQ(labels[1].text, L"9.0");
+}
+
 // Where the pressure line or its depths are undefined the outline is drawn without a
 // diagram; where the wall itself gives no scale there is no figure.
 TEST(PressureFigure, UndefinedDiagramOrScaleIsLeftOut) {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <fstream>
@@ -103,6 +104,134 @@ TEST_F(SheetTest, EveryLineEndsInCrLfAndNoLineIsEmpty) {
         for (const std::wstring& line : SplitLines(text))
             EXPECT_FALSE(line.empty());
     }
+}
+
+// The second printed page of a case as text (selector 2).
+std::vector<std::wstring> SecondPageLines(CRTData c) {
+    c.m_strSheet = std::wstring();
+    c.DrawSheet(nullptr, 0, 0, 0, 2);
+    return SplitLines(c.m_strSheet);
+}
+
+bool HasLine(const std::vector<std::wstring>& lines, const std::wstring& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The slab rows name the pressure figure the slab carries under a heel-side triangle: nothing
+// under the toe when the zero point lies beyond its stem face (the triangle rows with length 0),
+// and a triangle of length Xn at the heel end when it lies inside the heel (the toe's triangle
+// rows with qR0, Xn and L2).
+TEST_F(SheetTest, HeelSideSlabRowsShowTheTriangleTheSlabCarries) {
+    const wchar_t* const triangleMoment = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
+    const wchar_t* const triangleShear = L"　　せん断力　　Q  ＝%6.2f×%6.3f／2";
+
+    CRTData underStem;
+    underStem.m_L1 = 0.3;
+    underStem.m_L2 = 0.1;
+    underStem.m_H1 = 0.3;
+    underStem.m_q = 150;
+    underStem.m_bDeltaWTwoThirdsPhi = 0;
+    underStem.m_delta = DegToRad(35);
+    underStem.m_phi = DegToRad(40);
+    underStem.m_T2 = 1.0;
+    underStem.m_T1 = 0.95;
+    std::vector<std::wstring> lines = SplitLines(SheetText(underStem));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, 0.0, 0.0, 0.3, 0.0)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, 0.0, 0.0)));
+
+    CRTData insideHeel;
+    insideHeel.m_L2 = 1.5;
+    insideHeel.m_M = -60;
+    CDesignResult r;
+    CRTData(insideHeel).Calculate(r);
+    ASSERT_TRUE(r.bearing.HeelSide());
+    lines = SecondPageLines(insideHeel);
+    const double Xn = r.bearing.Xn, qR0 = r.bearing.qR0;
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, qR0, Xn, 1.5, Xn)));
+    EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, qR0, Xn)));
+}
+
+// A resultant exactly on the toe-side third point (e/B = 1/6, reached with a top moment) belongs
+// to the middle third: the middle-third row of Xn and the heel-end pressure row are printed.
+TEST_F(SheetTest, ResultantOnTheThirdPointPrintsTheMiddleThirdRows) {
+    CRTData c;
+    c.m_M = 9.4640833333333632;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_EQ(r.bearing.eB, 1.0 / 6.0);
+    ASSERT_FALSE(r.overturnFailure);
+    const std::vector<std::wstring> lines = SplitLines(SheetText(c));
+    auto starts = [&](const std::wstring& prefix) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) {
+            return line.compare(0, prefix.size(), prefix) == 0;
+        });
+    };
+    EXPECT_TRUE(starts(L"　　中　立　軸　Xn ＝ 1.450/ 2 ×{1.0＋1／(6× 0.167)}"));
+    EXPECT_TRUE(starts(L"　　右端接地圧　qR ＝"));
+}
+
+// A slab length that is not positive omits the slab's block, while the summary leaves out only
+// a slab of length exactly 0: a negative length still prints its summary row.
+TEST_F(SheetTest, NegativeSlabLengthKeepsItsSummaryRow) {
+    const struct {
+        double L1, L2;
+        const wchar_t* block;
+        int summaryRows;
+    } rows[] = {{-0.1, 0.9, L"　 つまさき板", 2},
+                {0.3, -0.1, L"　 かかと板", 2},
+                {0.0, 0.9, L"　 つまさき板", 1},
+                {0.3, 0.0, L"　 かかと板", 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.L1 << " " << row.L2);
+        CRTData c;
+        c.m_L1 = row.L1;
+        c.m_L2 = row.L2;
+        const std::vector<std::wstring> lines = SecondPageLines(c);
+        auto count = [&](const std::wstring& prefix) {
+            return std::count_if(lines.begin(), lines.end(), [&](const std::wstring& line) {
+                return line.compare(0, prefix.size(), prefix) == 0;
+            });
+        };
+        EXPECT_EQ(count(row.block), 0);
+        EXPECT_EQ(count(L"底板の検討"), row.summaryRows);
+    }
+}
+
+// Only the value 1 means that phi was entered; any other value read from a file is the
+// KA-entered mode, for the calculation and for the sheet alike.
+TEST_F(SheetTest, OnlyOneMeansPhiEntered) {
+    CRTData two, zero;
+    two.m_bPhiInput = 2;
+    zero.m_bPhiInput = 0;
+    EXPECT_TRUE(SheetText(two) == SheetText(zero));
+}
+
+// A provided steel ratio exactly equal to the balanced ratio (a cover chosen for it) is OK, with
+// the sign "＜", since the sign marks pt < Ptb and the verdict pt <= Ptb.
+TEST_F(SheetTest, SteelRatioEqualToTheBalancedRatio) {
+    CRTData c;
+    c.m_dtWall = 0.17120408163265305;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_EQ(r.wall.pt, r.wall.Ptb);
+    const std::wstring expected = FormatSheetLine(
+        L"　  　　　　　　   ＝%6.4f [n ＝ %2.0f，γ ＝ %2.1f ]       %2s  pt ＝%8.4f       %2s",
+        r.wall.Ptb, 15.0, 0.0, L"＜", r.wall.pt, L"OK");
+    EXPECT_TRUE(HasLine(SplitLines(SheetText(c)), expected));
+}
+
+// A wall that overturns has its resultant off the base: the summary of the second page judges
+// its bearing NG although the linear formulas give a pressure below fe.
+TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
+    CRTData c;
+    c.m_H1 = 4.0;
+    c.m_L2 = 0.3;
+    CDesignResult r;
+    CRTData(c).Calculate(r);
+    ASSERT_LE(r.bearing.qmax, c.m_fe);
+    const std::wstring expected = FormatSheetLine(L"接地圧の検討 接地圧　：%6.1f %s%4.0f %s",
+                                                  r.bearing.qmax, L"＞", c.m_fe, L"NG");
+    EXPECT_TRUE(HasLine(SecondPageLines(c), expected));
 }
 
 TEST_F(SheetTest, TextIsAppendedToWhatTheBufferHolds) {

@@ -21,12 +21,13 @@ const std::vector<GoldenCase> kGoldenCases = {
      }},
     // Resultant outside the middle third on the heel side (e/B = -0.218): a heavy line load on a
     // stem standing near the heel end. The no-tension triangle is measured from the heel end.
-    // Checked by hand from the printed Mr = 107.73, Mo = 7.12, SW = 84.86, B = 1.65:
-    // d = 100.61 / 84.86 = 1.1856; Xn = 3 (B - d) = 1.393 ("1.39"); qR = 2 SW / (3 (B - d))
-    // = 169.72 / 1.3932 = 121.8 > fe = 50 (NG, also in the summary); qL = 0.0 with alpha 0.000;
-    // x0 = B - Xn = 0.257, so the triangle reaches under the toe: q1 = qR (L1 - x0) / Xn = 82.5
-    // over Lt = L1 - x0 = 0.944, toe M = 82.47 x 0.944^2 / 6 - 2.16 x 0.6 - 5.76 x 0.6 = 7.49;
-    // q2 = qR (L1 + T2 - x0) / Xn = 104.3, and the heel takes the trapezoid 121.79 / 104.31.
+    // Checked by hand: SW = 84.865, Mr = 107.730, Mo = 7.125, so d = (Mr - Mo) / SW = 1.1855
+    // and B - d = 0.4645; Xn = 3 (B - d) = 1.394 ("1.39"); qR = 2 SW / (3 (B - d)) = 169.73 /
+    // 1.3936 = 121.8 > fe = 50 (NG, also in the summary); qL = 0.0 with alpha 0.000; the zero point
+    // x0 = B - Xn = 0.256 lies under the toe: q1 = qR (L1 - x0) / Xn = 121.79 x 0.9436 / 1.3936
+    // = 82.47 over Lt = L1 - x0 = 0.944, toe M = 82.47 x 0.944^2 / 6 - 2.16 x 0.6 - 5.76 x 0.6
+    // = 12.24 - 4.75 = 7.49; q2 = qR (L1 + T2 - x0) / Xn = 104.31, and the heel takes the
+    // trapezoid from 104.31 to 121.79.
     {"outside_heel",
      [](CRTData& c) {
          c.m_L1 = 1.2;
