@@ -2,6 +2,14 @@
 
 #include "TextCodec.h"
 
+std::wstring SingleLineText(std::wstring text) {
+    for (wchar_t& ch : text) {
+        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
+            ch = L' ';
+    }
+    return text;
+}
+
 CTableSelection WholeTable(const CCaseTable& table) {
     CTableSelection selection;
     for (std::size_t i = 0; i < table.columns.size(); ++i)
@@ -23,14 +31,6 @@ std::wstring CsvField(const std::wstring& text) {
         quoted += ch;
     }
     return quoted + L"\"";
-}
-
-std::wstring TabField(std::wstring text) {
-    for (wchar_t& ch : text) {
-        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
-            ch = L' ';
-    }
-    return text;
 }
 
 // The heading row and the rows of the selection, each field passed through field.
@@ -65,5 +65,5 @@ std::string CaseTableCsv(const CCaseTable& table) {
 }
 
 std::wstring CaseTableTabText(const CCaseTable& table, const CTableSelection& selection) {
-    return Delimited(table, selection, L'\t', TabField);
+    return Delimited(table, selection, L'\t', SingleLineText);
 }

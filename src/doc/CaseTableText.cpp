@@ -28,7 +28,7 @@ std::wstring Pad(const std::wstring& text, int width, bool right) {
 }
 
 std::wstring CellText(const CTableCell& cell) {
-    return cell.empty ? std::wstring() : cell.text;
+    return cell.empty ? std::wstring() : SingleLineText(cell.text);
 }
 
 } // namespace

@@ -13,6 +13,9 @@ struct CTableSelection {
     std::vector<int> rows;
 };
 
+// The text with tabs and line breaks turned into spaces, for formats of one line per case.
+std::wstring SingleLineText(std::wstring text);
+
 // Every column, every row in list order.
 CTableSelection WholeTable(const CCaseTable& table);
 

@@ -504,7 +504,7 @@ TEST_F(CaseTableTest, TextColumnsAlignInTerminalCells) {
     CRTData wide;
     wide.m_strTitle = L"東側擁壁ｱｲｳ";
     CRTData narrow;
-    narrow.m_strTitle = L"A";
+    narrow.m_strTitle = L"A\nB"; // a line break would split the case's line
     const std::wstring text = CaseTableText(BuildCaseTable({wide, narrow}));
     const std::vector<std::wstring> lines = [&] {
         std::vector<std::wstring> out;
@@ -524,7 +524,8 @@ TEST_F(CaseTableTest, TextColumnsAlignInTerminalCells) {
         return cells;
     };
     const int headerEnd = cellOf(lines[0], lines[0].find(L"印刷") + 2);
-    for (const auto& [row, title] : {std::pair<int, std::wstring>{2, L"東側擁壁ｱｲｳ"}, {3, L"A"}}) {
+    for (const auto& [row, title] :
+         {std::pair<int, std::wstring>{2, L"東側擁壁ｱｲｳ"}, {3, L"A B"}}) {
         const std::wstring& line = lines[static_cast<std::size_t>(row)];
         const std::size_t mark = line.find_first_not_of(L' ', line.find(title) + title.size());
         EXPECT_EQ(line[mark], L'1');
