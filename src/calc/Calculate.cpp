@@ -6,7 +6,9 @@
 #include "BearingPressure.h"
 #include "CoulombKA.h"
 #include "DesignResult.h"
+#include "MemberDesign.h"
 #include "RTData.h"
+#include "Seismic.h"
 
 #include <cmath>
 
@@ -119,52 +121,6 @@ void Stability(const CRTData& c, CDesignResult& r) {
     r.overturnFailure = r.Fo < 1.0;
 }
 
-// Reinforcement, balanced steel ratio and stress ratio of one member; dc is its cover.
-void DesignSection(const CRTData& c, const CDesignResult& r, int slot, double dc,
-                   CMemberResult& m) {
-    m.a = c.GetBarArea(slot);
-    m.ft = c.GetBarAllowableStress(slot);
-    const double fc = c.m_Fc / 3 / 10; // kN/cm^2
-    const double n = r.n, gamma = r.gamma, ft = m.ft;
-    m.at = std::fabs(m.M) / ft / m.j;
-    m.at_p = m.a * 1000 / c.m_nPitch[slot];
-    m.pt = m.a / c.m_nPitch[slot] / m.d / 10;
-    m.Ptb =
-        0.5 / (1 + ft / n / fc) / ((1 + gamma * dc / m.d) * ft / fc - n * gamma * (1 - dc / m.d));
-    m.rho = m.at / m.at_p;
-}
-
-// Upward moment and shear of the bearing pressure on a slab of length L about the stem face.
-void SlabBearing(const CSlabLoad& load, double L, double& M, double& Q) {
-    const double X = load.length;
-    switch (load.shape) {
-    case SlabPressure::Trapezoid:
-        M = (2 * load.qEnd + load.qFace) * (X * X) / 6;
-        Q = (load.qFace + load.qEnd) * X / 2;
-        break;
-    case SlabPressure::TriangleAtFreeEnd:
-        M = load.qEnd * X / 2 * (L - X / 3);
-        Q = load.qEnd * X / 2;
-        break;
-    case SlabPressure::TriangleAtStem:
-        M = load.qFace * (X * X) / 6;
-        Q = load.qFace * X / 2;
-        break;
-    }
-}
-
-// Shear stress on the magnitude of the shear force, whichever way it acts.
-double ShearStress(const CMemberResult& m) {
-    return std::fabs(m.Q) / m.j / 1000;
-}
-
-// Thickness, effective depth and lever arm of a member's section.
-void SectionDepths(double D, double cover, CMemberResult& m) {
-    m.D = D;
-    m.d = D - cover;
-    m.j = m.d * 0.875;
-}
-
 // Self-weight of a slab of length L, D1 thick at its free end and D2 at the stem, and the
 // distance of its centroid from the stem face (rectangle at L/2, triangle at L/3).
 void SlabWeight(double L, double D1, double D2, double gc, double& W, double& x) {
@@ -191,59 +147,14 @@ void MemberDesign(const CRTData& c, CDesignResult& r) {
     w.M = r.P2 * Hs / 2 + r.P1 * Hs / 3 + c.m_M;
     w.Q = r.P1 + r.P2;
     SectionDepths(T2, c.m_dtWall, w);
-    DesignSection(c, r, SLOT_WALL, c.m_dtWall, w);
+    const CMemberStresses stresses{BAR_LONG_TERM, c.m_Fc / 3 / 10};
+    DesignSection(c, r, SLOT_WALL, c.m_dtWall, stresses, w);
     w.tau = ShearStress(w);
 
-    // Toe slab, cantilever from the stem's front face. With the resultant on the heel side
-    // the pressure triangle starts at x0 and reaches under the toe only when x0 < L1.
-    const CBearingPressure& p = r.bearing;
     SlabWeight(L1, D1, D2, gc, r.Wt, r.xt);
-    CSlabLoad& tl = r.toeLoad;
-    tl.qEnd = p.qL;
-    tl.qFace = p.q1;
-    if (p.q1 != 0) {
-        tl.shape = SlabPressure::Trapezoid;
-        tl.length = p.HeelSide() ? L1 - p.x0 : L1;
-    } else {
-        tl.shape = SlabPressure::TriangleAtFreeEnd;
-        tl.length = p.HeelSide() ? 0.0 : p.Xn;
-    }
-    CMemberResult& t = r.toe;
-    const double toeDown = -r.W4 * (L1 - r.x4) - r.Wt * r.xt;
-    double up = 0, upShear = 0;
-    SlabBearing(tl, L1, up, upShear);
-    t.M = up + toeDown;
-    t.Q = upShear - r.W4 - r.Wt;
-    SectionDepths(D2, c.m_dtBase, t);
-    DesignSection(c, r, SLOT_TOE, c.m_dtBase, t);
-    t.tau = ShearStress(t);
-
-    // Heel slab, cantilever from the stem's back face. A toe-side diagram that ends before the
-    // heel end leaves a triangle of length Lh at the stem; a heel-side diagram that starts
-    // beyond the stem's back face a triangle of length Xn at the heel end.
+    DesignToe(c, r, r.bearing, stresses, r.toeLoad, r.toe);
     SlabWeight(L2, D1, D2, gc, r.Wh, r.xh);
-    r.Lh = p.Xn - L1 - T2;
-    CSlabLoad& hl = r.heelLoad;
-    hl.qEnd = p.qR0;
-    hl.qFace = p.q2;
-    if (p.HeelSide() ? p.q2 != 0 : p.qR0 != 0) {
-        hl.shape = SlabPressure::Trapezoid;
-        hl.length = L2;
-    } else if (p.HeelSide()) {
-        hl.shape = SlabPressure::TriangleAtFreeEnd;
-        hl.length = p.Xn;
-    } else {
-        hl.shape = SlabPressure::TriangleAtStem;
-        hl.length = r.Lh;
-    }
-    CMemberResult& h = r.heel;
-    const double heelDown = -r.W3 * (r.x3 - L1 - T2) - r.Wh * r.xh;
-    SlabBearing(hl, L2, up, upShear);
-    h.M = up + heelDown;
-    h.Q = upShear - r.W3 - r.Wh;
-    SectionDepths(D2, c.m_dtBase, h);
-    DesignSection(c, r, SLOT_HEEL, c.m_dtBase, h);
-    h.tau = ShearStress(h);
+    DesignHeel(c, r, r.bearing, stresses, r.Lh, r.heelLoad, r.heel);
 }
 
 } // namespace
@@ -254,4 +165,5 @@ void CRTData::Calculate(CDesignResult& res) {
     Weights(*this, res);
     Stability(*this, res);
     MemberDesign(*this, res);
+    SeismicChecks(*this, res);
 }

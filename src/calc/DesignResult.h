@@ -52,6 +52,69 @@ inline bool SlabInSummary(double L) {
     return L != 0;
 }
 
+// A member of a seismic level: its design, and whether its judgements can stand at all. They
+// cannot when the level's earth pressure is unbounded, when the bar table gives no usable
+// stress for the level (an entry of 0 or below the long-term stress), or, for the slabs, when
+// the level's resultant leaves the base.
+struct CSeismicMember {
+    CMemberResult m;
+    bool valid = false;
+    bool barUsable = false; // the level's bar stress is positive and not below the long-term one
+
+    bool SteelOK() const { return valid && m.SteelOK(); }
+    bool BalancedOK() const { return valid && m.BalancedOK(); }
+    bool BalancedBelow() const { return valid && m.BalancedBelow(); }
+    bool ShearOK(double fs) const { return valid && m.ShearOK(fs); }
+    bool RatioOK() const { return valid && m.RatioOK(); }
+};
+
+// One earthquake level: the moderate one (members within the short-term allowable stresses)
+// or the large one (stability, bearing against the ultimate capacity and members within the
+// material strengths).
+struct CSeismicResult {
+    bool checked = false; // kh above 0 (or not a number) and phi entered
+    double kh = 0;        // design horizontal coefficient
+    double theta0 = 0;    // atan(kh)
+    bool bounded = false; // phi - alpha - theta0 > 0: the seismic earth pressure is defined
+    double deltaWE = 0;   // wall friction angle of the stem during the earthquake
+    double KEA = 0;       // coefficient for the stability checks
+    double KEAw = 0;      // coefficient for the stem design
+    double PAE = 0, PAEh = 0, PAEv = 0;
+    double dPAE = 0, dPAEh = 0, dPAEv = 0; // of the surcharge (delta PAE)
+
+    // Inertia forces of the bodies that move with the wall, with their heights.
+    double Ws = 0, ys = 0;          // stem
+    double yP = 0;                  // the top load P
+    double A2 = 0, A2y = 0, y2 = 0; // base slab: area, first moment of area, centroid height
+    double A3 = 0, A3y = 0, y3 = 0; // backfill on the heel: the same
+    double W3s = 0;                 // weight of that backfill
+    double HE = 0, MHE = 0;         // horizontal force and its moment about the base underside
+
+    // Stability.
+    double W5E = 0, SWE = 0;
+    double MoE = 0, MrE = 0, FoE = 0;
+    double RHE = 0, SPE = 0, FsE = 0;
+    CBearingPressure bearing;
+    double qu = 0; // ultimate bearing capacity ru * fe (large earthquake)
+
+    // Allowable values of the members.
+    double fc = 0; // N/mm^2
+    double fs = 0; // N/mm^2
+    double cw = 0; // cos(thetaW + deltaWE)
+    double P1E = 0, P2E = 0;
+    CSeismicMember wall;
+    CSlabLoad toeLoad;
+    CSeismicMember toe;
+    double Lh = 0;
+    CSlabLoad heelLoad;
+    CSeismicMember heel;
+
+    // Judgements of the large earthquake, each stated as its OK condition.
+    bool overturnOK = false; // FoE >= required factor
+    bool slidingOK = false;  // FsE >= required factor
+    bool bearingOK = false;  // qmax <= qu with the resultant on the base
+};
+
 struct CDesignResult {
     // Earth pressure and geometry.
     double KA = 0;  // coefficient for the stability checks
@@ -109,4 +172,9 @@ struct CDesignResult {
     bool heelBearingOK = false;   // qR < fe
     bool bearingOK = false;       // qmax <= fe (summary)
     bool overturnFailure = false; // Fo < 1.0: the sheet stops after sliding
+
+    // Seismic checks, each level only when its coefficient asks for it.
+    bool seismicAsked = false; // some level has a coefficient that asks for a check
+    CSeismicResult moderate;   // kh1
+    CSeismicResult large;      // kh2
 };

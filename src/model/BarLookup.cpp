@@ -49,9 +49,13 @@ double CRTData::GetBarArea(int slot) const {
 // The first part sets the stress; the second part lowers it only when its stress is not
 // higher, so a pair written small-before-large yields the lower of the two stresses.
 double CRTData::GetBarAllowableStress(int slot) const {
+    return GetBarStress(slot, BAR_LONG_TERM);
+}
+
+double CRTData::GetBarStress(int slot, int entry) const {
     double ft = 0.0;
     bool resolved = ScanBarTable(m_strBar[slot], [&](const BARDATA& row, bool isFirst) {
-        double x = row.nData[2] * 0.1;
+        double x = row.nData[entry] * 0.1;
         if (isFirst || x <= ft)
             ft = x;
     });

@@ -14,6 +14,15 @@ constexpr char kClassName[] = "CRTData";
 constexpr std::size_t kClassNameLength = sizeof kClassName - 1;
 constexpr std::uint16_t kMaxClassNameLength = 64; // a name of this length or more is invalid
 
+// The seismic values follow the last case in a block of their own, written only when some
+// case holds a value other than its default: the marker, the number of cases (uint32) and,
+// per case in list order, the doubles below. A file without the block reads as defaults.
+constexpr char kSeismicMarker[] = "TARVOSX1";
+constexpr std::size_t kSeismicMarkerLength = sizeof kSeismicMarker - 1;
+constexpr double CRTData::*kSeismicValues[] = {
+    &CRTData::m_kh1, &CRTData::m_kh2, &CRTData::m_FoL, &CRTData::m_FsL, &CRTData::m_ru,
+};
+
 void WriteSettings(CArchiveWriter& ar, const CDocSettings& s) {
     ar.WriteI32(kFormatWord);
     ar.WriteI32(s.nFontSize);
@@ -68,6 +77,48 @@ void ReadCaseTag(CArchiveReader& ar, bool& classKnown) {
     }
 }
 
+// Compared bit for bit, so that -0 and a NaN are kept as they were entered.
+bool HasSeismicValues(const std::vector<CRTData>& cases) {
+    const CRTData defaults;
+    for (const CRTData& c : cases) {
+        for (double CRTData::*field : kSeismicValues) {
+            if (std::memcmp(&(c.*field), &(defaults.*field), sizeof(double)) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+void WriteSeismicBlock(CArchiveWriter& ar, const std::vector<CRTData>& cases) {
+    ar.WriteBytes(kSeismicMarker, kSeismicMarkerLength);
+    ar.WriteU32(static_cast<std::uint32_t>(cases.size()));
+    for (const CRTData& c : cases) {
+        for (double CRTData::*field : kSeismicValues)
+            ar.WriteDouble(c.*field);
+    }
+}
+
+// Bytes after the last case that do not begin with the marker are another writer's and are
+// ignored; after the marker a count other than the number of cases, or too few bytes, is a
+// damaged file.
+void ReadSeismicBlock(CArchiveReader& ar, std::vector<CRTData>& cases) {
+    char marker[kSeismicMarkerLength];
+    if (ar.Remaining() < kSeismicMarkerLength || !ar.ReadBytes(marker, kSeismicMarkerLength) ||
+        std::memcmp(marker, kSeismicMarker, kSeismicMarkerLength) != 0)
+        return;
+    std::uint32_t count = 0;
+    if (!ar.ReadU32(count))
+        return;
+    if (count != cases.size()) {
+        ar.Fail(ArchiveError::Format);
+        return;
+    }
+    for (CRTData& c : cases) {
+        for (double CRTData::*field : kSeismicValues)
+            ar.ReadDouble(c.*field);
+    }
+}
+
 int ClampCurrent(int current, std::size_t count) {
     if (count == 0)
         return -1;
@@ -108,6 +159,8 @@ std::vector<std::uint8_t> WriteCaseFile(const CDocSettings& settings,
         }
         cases[i].Serialize(ar);
     }
+    if (HasSeismicValues(cases))
+        WriteSeismicBlock(ar, cases);
     return ar.TakeBytes();
 }
 
@@ -135,6 +188,8 @@ CaseFileStatus ReadCaseFile(const std::vector<std::uint8_t>& bytes, CDocSettings
             break;
         loaded.push_back(std::move(record));
     }
+    if (ar.Ok())
+        ReadSeismicBlock(ar, loaded);
     switch (ar.Error()) {
     case ArchiveError::None:
         break;

@@ -25,7 +25,18 @@ public:
 };
 
 // Bar slots of m_strBar, m_nPitch and m_dBarSpare.
+// Stress entries of a bar-table row (N/mm^2): long-term allowable, short-term allowable and
+// yield point.
+enum BarStressEntry { BAR_LONG_TERM = 2, BAR_SHORT_TERM = 3, BAR_YIELD = 6 };
+
 enum BarSlot { SLOT_WALL = 0, SLOT_TOE = 1, SLOT_HEEL = 2, SLOT_SPARE = 3, BAR_SLOTS = 4 };
+
+// A seismic level is checked while its coefficient is above 0. A coefficient that is not a
+// number (possible only through a file) asks for the check too, so that it fails visibly
+// instead of passing unnoticed.
+inline bool SeismicLevelAsked(double kh) {
+    return !(kh <= 0);
+}
 
 class CRTData {
 public:
@@ -38,6 +49,9 @@ public:
 
     void SetTitle(const std::wstring& title) { m_strTitle = title; }
 
+    // Some seismic level is asked for: the sheet gains its section 7) and a third page.
+    bool SeismicAsked() const { return SeismicLevelAsked(m_kh1) || SeismicLevelAsked(m_kh2); }
+
     // Validation of the entered values; returns the joined message lines (empty when valid)
     // and trims the four bar designations.
     std::wstring Validate();
@@ -48,8 +62,11 @@ public:
     void Serialize(CArchiveReader& ar);
 
     // Bar-table lookups for slot 0 (stem), 1 (toe) or 2 (heel).
-    double GetBarArea(int slot) const;             // cm^2 of one bar
-    double GetBarAllowableStress(int slot) const;  // kN/cm^2
+    double GetBarArea(int slot) const;            // cm^2 of one bar
+    double GetBarAllowableStress(int slot) const; // kN/cm^2
+    // A stress entry of the bar table (BarStressEntry) in kN/cm^2, for a two-part designation
+    // the lower of both parts by the rule of the allowable stress.
+    double GetBarStress(int slot, int entry) const;
     std::wstring GetBarGradeLabel(int slot) const; // grade of the bar that governs the stress
 
     // Runs the whole design calculation into res. Refreshes the derived inputs m_delta,
@@ -129,4 +146,13 @@ public:
     int m_bDeltaIsAlpha = 0;
     int m_bDeltaWTwoThirdsPhi = 1;
     int m_bThetaWAuto = 0;
+    // Seismic checks: design horizontal coefficients of the moderate (kh1) and the large
+    // (kh2) earthquake, a level being checked only while its coefficient is above 0; the
+    // required overturning and sliding safety factors of the large earthquake; the ratio of
+    // the ultimate bearing capacity to fe. Kept in a block of their own after the cases.
+    double m_kh1 = 0.0;
+    double m_kh2 = 0.0;
+    double m_FoL = 1.0;
+    double m_FsL = 1.0;
+    double m_ru = 3.0;
 };

@@ -400,4 +400,96 @@ TEST(CaseFile, EmptyFileKeepsTheSettingsAndNamesNoCase) {
     EXPECT_EQ(settings.nCurrent, -1);
 }
 
+// The seismic block: 8 marker bytes, a uint32 count and five doubles per case.
+constexpr std::size_t kSeismicHeaderSize = 12;
+constexpr std::size_t kSeismicValuesSize = 5 * 8;
+
+// Three cases of which only the middle one has seismic values: the block carries every case,
+// and the values, -0 and a NaN among them, come back bit for bit. Defaults alone write no
+// block, so a document that never had seismic values keeps its bytes.
+TEST(CaseFile, SeismicValuesFollowTheLastCaseOnlyWhenSomeCaseHasThem) {
+    std::vector<CRTData> cases(3);
+    const Bytes plain = WriteCaseFile(CDocSettings{}, cases);
+    cases[1].m_kh1 = 0.2;
+    cases[1].m_kh2 = -0.0;
+    cases[1].m_FoL = 1.2;
+    cases[1].m_FsL = std::nan("");
+    cases[1].m_ru = 2.5;
+    const Bytes file = WriteCaseFile(CDocSettings{}, cases);
+    ASSERT_EQ(file.size(), plain.size() + kSeismicHeaderSize + 3 * kSeismicValuesSize);
+    EXPECT_EQ(Slice(file, 0, plain.size()), plain);
+    const std::size_t block = plain.size();
+    EXPECT_EQ(Slice(file, block, block + 12),
+              (Bytes{'T', 'A', 'R', 'V', 'O', 'S', 'X', '1', 0x03, 0x00, 0x00, 0x00}));
+    // The first case's kh1: 0.0; its ru: 3.0 = 0x4008000000000000.
+    EXPECT_EQ(Slice(file, block + 12, block + 20), Bytes(8, 0x00));
+    EXPECT_EQ(Slice(file, block + 44, block + 52),
+              (Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x40}));
+
+    std::vector<CRTData> loaded;
+    ASSERT_EQ(Read(file, loaded), CaseFileStatus::Ok);
+    ASSERT_EQ(loaded.size(), 3u);
+    EXPECT_EQ(loaded[1].m_kh1, 0.2);
+    EXPECT_TRUE(std::signbit(loaded[1].m_kh2));
+    EXPECT_EQ(loaded[1].m_FoL, 1.2);
+    EXPECT_TRUE(std::isnan(loaded[1].m_FsL));
+    EXPECT_EQ(loaded[1].m_ru, 2.5);
+    EXPECT_EQ(loaded[2].m_kh1, 0.0);
+    EXPECT_EQ(loaded[2].m_ru, 3.0);
+    EXPECT_EQ(WriteCaseFile(CDocSettings{}, loaded), file);
+
+    std::vector<CRTData> withoutBlock;
+    ASSERT_EQ(Read(plain, withoutBlock), CaseFileStatus::Ok);
+    EXPECT_EQ(withoutBlock[1].m_kh1, 0.0);
+    EXPECT_EQ(withoutBlock[1].m_FoL, 1.0);
+    EXPECT_EQ(withoutBlock[1].m_ru, 3.0);
+}
+
+// What follows the last case: another program's bytes are ignored and the cases keep their
+// defaults; a block with a wrong count or cut anywhere after its marker is a damaged file.
+TEST(CaseFile, SeismicBlockThatDoesNotFitTheCasesIsRejected) {
+    std::vector<CRTData> cases(2);
+    const Bytes plain = WriteCaseFile(CDocSettings{}, cases);
+    cases[0].m_kh2 = 0.25;
+    const Bytes file = WriteCaseFile(CDocSettings{}, cases);
+    const std::size_t block = plain.size();
+
+    struct Trailer {
+        const char* name;
+        Bytes bytes;
+        CaseFileStatus expected;
+        double kh2; // of the first case when the file loads
+    };
+    Bytes wrongCount = file;
+    PutU32(wrongCount, block + 8, 3);
+    Bytes otherMarker = file;
+    otherMarker[block + 7] = '2';
+    const Trailer trailers[] = {
+        {"intact", file, CaseFileStatus::Ok, 0.25},
+        {"wrong count", wrongCount, CaseFileStatus::UnexpectedFormat, 0},
+        {"count of zero", Concat({plain, Slice(file, block, block + 8), Bytes(4, 0)}),
+         CaseFileStatus::UnexpectedFormat, 0},
+        {"another marker", otherMarker, CaseFileStatus::Ok, 0},
+        {"a marker cut short", Slice(file, 0, block + 7), CaseFileStatus::Ok, 0},
+        {"another program's text", Concat({plain, Bytes{'E', 'N', 'D', 0x00, 0x0D, 0x0A}}),
+         CaseFileStatus::Ok, 0},
+    };
+    for (const Trailer& t : trailers) {
+        SCOPED_TRACE(t.name);
+        std::vector<CRTData> loaded;
+        ASSERT_EQ(Read(t.bytes, loaded), t.expected);
+        if (t.expected == CaseFileStatus::Ok) {
+            ASSERT_EQ(loaded.size(), 2u);
+            EXPECT_EQ(loaded[0].m_kh2, t.kh2);
+        } else {
+            EXPECT_TRUE(loaded.empty());
+        }
+    }
+    for (std::size_t size = block + 8; size < file.size(); ++size) {
+        std::vector<CRTData> loaded(1);
+        ASSERT_EQ(Read(Slice(file, 0, size), loaded), CaseFileStatus::UnexpectedFormat) << size;
+        ASSERT_TRUE(loaded.empty()) << size;
+    }
+}
+
 } // namespace

@@ -23,6 +23,12 @@ TEST(RTData, DefaultsDescribeAComputableWall) {
     EXPECT_EQ(c.m_dReserve10, 30.0);
     EXPECT_EQ(c.m_nReserve3, 1);
     EXPECT_EQ(c.m_nReserve4, 1);
+    // No seismic check until a coefficient is entered.
+    EXPECT_EQ(c.m_kh1, 0.0);
+    EXPECT_EQ(c.m_kh2, 0.0);
+    EXPECT_EQ(c.m_FoL, 1.0);
+    EXPECT_EQ(c.m_FsL, 1.0);
+    EXPECT_EQ(c.m_ru, 3.0);
     EXPECT_TRUE(c.m_strSheet.empty());
 }
 
@@ -38,6 +44,8 @@ TEST(RTData, CopyingCarriesEverythingButTheSheetText) {
     src.m_dReserve11 = -2.25;
     src.m_nReserve5 = 7;
     src.m_qDeduct = 3.0;
+    src.m_kh2 = 0.25;
+    src.m_ru = 2.0;
     src.m_strSheet = L"source sheet";
 
     CRTData target;
@@ -51,6 +59,8 @@ TEST(RTData, CopyingCarriesEverythingButTheSheetText) {
     EXPECT_EQ(target.m_dReserve11, -2.25);
     EXPECT_EQ(target.m_nReserve5, 7);
     EXPECT_EQ(target.m_qDeduct, 3.0);
+    EXPECT_EQ(target.m_kh2, 0.25);
+    EXPECT_EQ(target.m_ru, 2.0);
     EXPECT_EQ(target.m_strSheet, L"target sheet");
 
     CRTData copy(src);
