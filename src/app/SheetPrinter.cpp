@@ -51,8 +51,8 @@ bool CSheetPrinter::PrintPages(QPrinter& printer, int first, int last) {
     last = std::min(last, m_doc.GetPrintPageCount());
     if (first > last)
         return true;
-    auto caseForPage = [this](int page) { return m_doc.GetCaseForPage(page); };
-    if (!::PrintPages(printer, m_doc.GetSettings(), caseForPage, first, last)) {
+    auto pageOf = [this](int page) { return m_doc.GetPlannedPage(page); };
+    if (!::PrintPages(printer, m_doc.GetSettings(), pageOf, first, last)) {
         ShowWarning(m_messages, kJobFailed);
         return false;
     }

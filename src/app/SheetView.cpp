@@ -51,7 +51,9 @@ bool CTARVOView::ShowsSheet() const {
 void CTARVOView::UpdateScrollBars() {
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, kScrollWidth - visible.width()));
-    verticalScrollBar()->setRange(0, std::max(0, kScrollHeight - visible.height()));
+    const int height =
+        ShowsSheet() ? ScrollHeightFor(*m_doc.GetCase(m_doc.m_nCurrent)) : kScrollHeight;
+    verticalScrollBar()->setRange(0, std::max(0, height - visible.height()));
 }
 
 void CTARVOView::paintEvent(QPaintEvent*) {

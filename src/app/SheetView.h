@@ -24,6 +24,9 @@ public:
     // True when a repaint draws the sheet of the current case, false for the picture.
     bool ShowsSheet() const;
 
+    // Fits the scroll ranges to what the view shows: a sheet with seismic checks is longer.
+    void UpdateScrollBars();
+
 signals:
     // The view got the keyboard focus: it is the active pane.
     void activated(CTARVOView* view);
@@ -38,8 +41,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void UpdateScrollBars();
-
     CTARVODoc& m_doc;
     const CManualPicture& m_picture;
     bool m_dragging = false;

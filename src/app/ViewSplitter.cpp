@@ -195,8 +195,10 @@ void CViewSplitter::ActivatePane(int step) {
 }
 
 void CViewSplitter::UpdateAllViews() {
-    for (CTARVOView* view : Views())
+    for (CTARVOView* view : Views()) {
+        view->UpdateScrollBars();
         view->viewport()->update();
+    }
 }
 
 void CViewSplitter::ScrollAllToOrigin() {

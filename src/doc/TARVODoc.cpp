@@ -161,6 +161,10 @@ CRTData* CTARVODoc::GetCaseForPage(int page) {
     return CaseForPage(m_arCases, page);
 }
 
+CPlannedPage CTARVODoc::GetPlannedPage(int page) {
+    return PlannedPage(m_arCases, page);
+}
+
 CDocSettings CTARVODoc::GetSettings() const {
     return SettingsOf(*this);
 }

@@ -9,6 +9,7 @@
 #include "EditDialog.h"
 #include "MessageSink.h"
 #include "OptionDialog.h"
+#include "PagePlan.h"
 #include "RTData.h"
 #include "ShellOpen.h"
 #include "ViewUpdate.h"
@@ -82,6 +83,8 @@ public:
     // the first marked case, 3 and 4 the second, and so on.
     int GetPrintPageCount() const;
     CRTData* GetCaseForPage(int page);
+    // The case of a printed page with the part of its sheet the page carries.
+    CPlannedPage GetPlannedPage(int page);
     // The page settings as printing uses them and the case file carries them.
     CDocSettings GetSettings() const;
 

@@ -1,21 +1,33 @@
 #include "PagePlan.h"
 
-int PrintPageCount(const std::vector<CRTData>& cases) {
-    int marked = 0;
-    for (const CRTData& rt : cases) {
-        if (rt.m_bPrint != 0)
-            ++marked;
-    }
-    return 2 * marked;
+namespace {
+
+int PagesOf(const CRTData& rt) {
+    return rt.SeismicAsked() ? 3 : 2;
 }
 
-CRTData* CaseForPage(std::vector<CRTData>& cases, int page) {
-    // Pages 2k - 1 and 2k carry the k-th marked case.
-    int k = static_cast<int>(page * 0.5 + 0.5);
-    int count = 0;
-    for (CRTData& rt : cases) {
-        if (rt.m_bPrint != 0 && ++count == k)
-            return &rt;
+} // namespace
+
+int PrintPageCount(const std::vector<CRTData>& cases) {
+    int pages = 0;
+    for (const CRTData& rt : cases) {
+        if (rt.m_bPrint != 0)
+            pages += PagesOf(rt);
     }
-    return nullptr;
+    return pages;
+}
+
+CPlannedPage PlannedPage(std::vector<CRTData>& cases, int page) {
+    if (page < 1)
+        return {};
+    int first = 1; // first page of the next marked case
+    for (CRTData& rt : cases) {
+        if (rt.m_bPrint == 0)
+            continue;
+        const int pages = PagesOf(rt);
+        if (page < first + pages)
+            return {&rt, page - first + 1};
+        first += pages;
+    }
+    return {};
 }

@@ -9,7 +9,7 @@
 #include <QPainter>
 
 void DrawPrintedPage(ISheetSurface& surface, const PageGeometry& page, const CDocSettings& settings,
-                     CRTData* pageCase, int pageNumber) {
+                     const CPlannedPage& planned, int pageNumber) {
     const int dpiX = surface.PixelsPerInchX();
     const int dpiY = surface.PixelsPerInchY();
     const int* margin = settings.rcMargin;
@@ -30,13 +30,13 @@ void DrawPrintedPage(ISheetSurface& surface, const PageGeometry& page, const CDo
         surface.TextOut(right, top, FormatSheetLine(L"P - %i", pageNumber));
         surface.SetTextAlign(previousAlign);
     }
-    if (pageCase == nullptr)
+    if (planned.pageCase == nullptr)
         return;
     // The sheet starts 8 mm and 5 mm inside the frame; both offsets use the horizontal
     // resolution.
-    pageCase->DrawSheet(&surface, MulDiv(settings.nFontSize, dpiX, 72),
-                        left + MulDiv(800, dpiX, 2540), top + MulDiv(500, dpiX, 2540),
-                        pageNumber % 2 == 1 ? 1 : 2);
+    planned.pageCase->DrawSheet(&surface, MulDiv(settings.nFontSize, dpiX, 72),
+                                left + MulDiv(800, dpiX, 2540), top + MulDiv(500, dpiX, 2540),
+                                planned.selector);
 }
 
 PageGeometry PageGeometryOf(const QPagedPaintDevice& device) {
@@ -49,7 +49,7 @@ PageGeometry PageGeometryOf(const QPagedPaintDevice& device) {
 }
 
 bool PrintPages(QPagedPaintDevice& device, const CDocSettings& settings,
-                const std::function<CRTData*(int)>& caseForPage, int first, int last) {
+                const std::function<CPlannedPage(int)>& pageOf, int first, int last) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -57,7 +57,7 @@ bool PrintPages(QPagedPaintDevice& device, const CDocSettings& settings,
         if (n > first && !device.newPage())
             return false;
         CPainterSurface surface(painter, device.logicalDpiX(), device.logicalDpiY());
-        DrawPrintedPage(surface, PageGeometryOf(device), settings, caseForPage(n), n);
+        DrawPrintedPage(surface, PageGeometryOf(device), settings, pageOf(n), n);
     }
     return painter.end();
 }
@@ -67,6 +67,6 @@ int PrintMarkedCases(QPagedPaintDevice& device, const CDocSettings& settings,
     const int pages = PrintPageCount(cases);
     if (pages == 0)
         return 0;
-    auto caseForPage = [&](int page) { return CaseForPage(cases, page); };
-    return PrintPages(device, settings, caseForPage, 1, pages) ? pages : -1;
+    auto pageOf = [&](int page) { return PlannedPage(cases, page); };
+    return PrintPages(device, settings, pageOf, 1, pages) ? pages : -1;
 }

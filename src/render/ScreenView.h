@@ -11,10 +11,14 @@ class QPainter;
 constexpr int kScrollWidth = 1000;
 constexpr int kScrollHeight = 2500;
 
+// Height of the scroll area for the sheet of c: 2500, and 2500 more for each seismic level the
+// case asks for, so that its section 7) can be scrolled into view.
+int ScrollHeightFor(const CRTData& c);
+
 // Draws the sheet of c with the painter, whose origin is the scroll area's top left corner, at
 // the device's resolution dpiX x dpiY; fontSize is the document's font size in points.
 void DrawScreenView(QPainter& painter, int dpiX, int dpiY, CRTData& c, int fontSize);
 
-// The scroll area rendered at dpi pixels per inch on white: the scroll size at 96 pixels per
-// inch scaled to dpi, so that every resolution shows the same part of the sheet.
+// The scroll area of c rendered at dpi pixels per inch on white: the scroll size at 96 pixels
+// per inch scaled to dpi, so that every resolution shows the same part of the sheet.
 QImage RenderScreenView(CRTData& c, int fontSize, int dpi);

@@ -128,6 +128,82 @@ constexpr wchar_t kSummarySliding[] = L"滑動の検討 　安全率　：%6.2f 
 constexpr wchar_t kSummaryBearing[] = L"接地圧の検討 接地圧　：%6.1f %s%4.0f %s";
 constexpr wchar_t kSummaryStem[] = L"壁筋の検討　 応力度比：%6.2f %s";
 constexpr wchar_t kSummarySlab[] = L"底板の検討　 応力度比：%6.2f %s";
+constexpr wchar_t kSeismicHead[] = L"7) 地震時の検討";
+constexpr wchar_t kSeismicLoadsActing[] =
+    L"　　地表面載荷重ｑと頂部曲げ荷重Ｍは地震時にも作用させ、ｑと前面土の慣性力は考えない";
+constexpr wchar_t kSeismicPressureHeights[] =
+    L"　　地震時土圧 PAE は H／3、地表面載荷による ΔPAE は H／2 の高さに作用させる";
+constexpr wchar_t kSeismicNeedsPhi[] = L"地震時の検討は内部摩擦角(φ)を入力した場合に行います。";
+constexpr wchar_t kModerateName[] = L"中地震時";
+constexpr wchar_t kLargeName[] = L"大地震時";
+constexpr wchar_t kLevelHead[] = L"　 %s（設計水平震度 kh＝%5.3f）";
+constexpr wchar_t kTheta0[] =
+    L"　　地震合成角　θ0 ＝tan^-1(%5.3f)　　                        ＝%6.2f°";
+constexpr wchar_t kKEAFormula[] =
+    L"　　地震時主働土圧係数 KEA＝cos^2(φ－θ0－θ)／{cosθ0×cos^2θ×cos(θ＋θ0＋δ)×(1＋r)^2}";
+constexpr wchar_t kKEARoot[] =
+    L"　　　　　　　　　　　 r ＝√{sin(φ＋δ)×sin(φ－α－θ0)／(cos(θ＋θ0＋δ)×cos(θ－α))}";
+constexpr wchar_t kKEA[] =
+    L"　　安定計算用　　KEA ＝%6.3f [φ＝%6.2f°，δ＝%6.2f°，α＝%6.2f°，θ＝%6.2f°]";
+constexpr wchar_t kKEAw[] =
+    L"　　壁体設計用　　KEAw＝%6.3f [φ＝%6.2f°，δ＝%6.2f°，α＝%6.2f°，θ＝%6.2f°]";
+constexpr wchar_t kSeismicUnbounded[] =
+    L"　　φ－α－θ0≦0 のため地震時土圧が定まらない：この検討は NG とする";
+constexpr wchar_t kPAE[] =
+    L"　　地震時土圧　　PAE＝%6.3f×%6.1f×%6.3f^2／2　            ＝%6.2f(kN)";
+constexpr wchar_t kPAEh[] =
+    L"　　　　　　　　PAEh＝%6.2f×cos(%6.2f)　　　                ＝%6.2f(kN)";
+constexpr wchar_t kPAEv[] =
+    L"　　　　　　　　PAEv＝%6.2f×sin(%6.2f)　　　                ＝%6.2f(kN)";
+constexpr wchar_t kDPAE[] =
+    L"　　地表面載荷ΔPAE＝%6.3f×%6.1f×%6.3f　　                  ＝%6.2f(kN)";
+constexpr wchar_t kDPAEh[] =
+    L"　　　　　　 ΔPAEh＝%6.2f×cos(%6.2f)　　　                  ＝%6.2f(kN)";
+constexpr wchar_t kDPAEv[] =
+    L"　　　　　　 ΔPAEv＝%6.2f×sin(%6.2f)　　　                  ＝%6.2f(kN)";
+constexpr wchar_t kWs[] = L"　　壁体重量　　Ws ＝%6.1f× %6.3f×%6.3f　　　              ＝%6.2f(kN)";
+constexpr wchar_t kYs[] = L"　　壁体重心高　ys ＝%6.3f＋%6.3f×%6.3f／(3×%6.3f)　      ＝%6.3f(m)";
+constexpr wchar_t kY2[] = L"　　基礎重心高　y2 ＝%7.4f／%7.4f　　　                   ＝%6.3f(m)";
+constexpr wchar_t kW3s[] =
+    L"　　背面土重量　W3s＝%6.1f×(%6.3f＋%6.3f)　　              ＝%6.2f(kN)";
+constexpr wchar_t kY3[] = L"　　背面土重心高y3 ＝%7.4f／%7.4f　　　                   ＝%6.3f(m)";
+constexpr wchar_t kHE[] = L"　　水平慣性力　HE ＝%5.3f×(%6.2f＋%6.2f＋%6.2f＋%6.2f)　 ＝%6.2f(kN)";
+constexpr wchar_t kMHE[] = L"　　慣性力ﾓｰﾒﾝﾄ MHE＝%5.3f×(%6.2f×%6.3f＋%6.2f×%6.3f";
+constexpr wchar_t kMHECont[] =
+    L"　　　　　　　　　　　＋%6.2f×%6.3f＋%6.2f×%6.3f)　       ＝%6.2f(kN･m)";
+constexpr wchar_t kMoE[] = L"　　転倒ﾓｰﾒﾝﾄ　 MoE＝%6.2f×%6.3f/3＋%6.2f×%6.3f/2";
+constexpr wchar_t kMoECont[] =
+    L"　　　　　　　　　　　＋%6.2f＋%6.2f　　                    ＝%6.2f(kN･m)";
+constexpr wchar_t kW5E[] =
+    L"　　土　　圧　　W5E＝%6.2f＋ %6.2f　　　                    ＝%6.2f(kN)";
+constexpr wchar_t kSumWE[] =
+    L"　　　　　　　 ΣWE＝%6.2f＋ %6.2f＋%6.2f ＋%6.2f＋%6.2f   ＝%6.2f(kN)";
+constexpr wchar_t kMrE[] = L"　　抵抗ﾓｰﾒﾝﾄ　 MrE＝%6.2f×%6.3f＋%6.2f×%6.3f＋%6.2f×%6.3f";
+constexpr wchar_t kRHE[] =
+    L"　　摩擦抵抗力　RHE＝%6.2f ×%6.3f　                          ＝%6.2f(kN)";
+constexpr wchar_t kSumPE[] =
+    L"　　全水平力　 ΣPE＝%6.2f ＋%6.2f ＋%6.2f　                 ＝%6.2f(kN)";
+constexpr wchar_t kQLE[] = L"　　左端接地圧　qL ＝%6.1f×%6.3f　            ＝%6.1f(kN/m^2)";
+constexpr wchar_t kQRE[] = L"　　右端接地圧　qR ＝%6.1f×%6.3f　            ＝%6.1f(kN/m^2)";
+constexpr wchar_t kQu[] = L"　　極限支持力　qu ＝%4.1f×%6.1f　              ＝%6.1f(kN/m^2)";
+constexpr wchar_t kQmaxE[] =
+    L"　　最大接地圧　qmax                            ＝%6.1f %s qu ＝%6.1f(kN/m^2) %2s";
+constexpr wchar_t kModerateAllowables[] =
+    L"　　短期許容応力度　fc ＝2×%4.1f／3＝%6.2f(N/mm^2)　fs ＝1.5×%5.2f＝%6.2f(N/mm^2)";
+constexpr wchar_t kLargeAllowables[] =
+    L"　　材料強度　　　　fc ＝%4.1f(N/mm^2)　　　　　 fs ＝3×%5.2f＝%6.2f(N/mm^2)";
+constexpr wchar_t kModerateBarStress[] = L"　　　　　　　　　ft ＝鉄筋表の短期許容応力度";
+constexpr wchar_t kLargeBarStress[] = L"　　　　　　　　　ft ＝鉄筋表の降伏点";
+constexpr wchar_t kP1E[] = L"　　土圧荷重　　P1E＝%6.3f×%6.2f×%6.3f^2／2×cos(%6.3f)   ＝%6.2f(kN)";
+constexpr wchar_t kP2E[] = L"　　　　　　　　P2E＝%6.3f×%6.2f×%6.3f×cos(%6.3f)　      ＝%6.2f(kN)";
+constexpr wchar_t kStemMomentE[] = L"　　壁脚曲げ　　M  ＝%6.2f×(%6.2f/3＋%6.2f/2)＋%6.3f";
+constexpr wchar_t kStemMomentECont[] =
+    L"　　　　　　　　　　＋%5.3f×%6.2f×%6.3f＋%5.3f×%6.2f×%6.3f ＝%6.2f(kN･m)";
+constexpr wchar_t kStemShearE[] =
+    L"　　せん断力　　Q  ＝%6.2f＋%6.2f＋%5.3f×(%6.2f＋%6.2f)　  ＝%6.2f(kN)";
+constexpr wchar_t kBarUnusable[] =
+    L"　　　　　　　　鉄筋表の値が 0 か長期許容応力度未満のため、この部材は NG とする";
+constexpr wchar_t kLevelSummaryHead[] = L"　 %sの判定";
 constexpr wchar_t kSignGreaterEqual[] = L"≧";
 constexpr wchar_t kSignLess[] = L"＜";
 constexpr wchar_t kSignGreater[] = L"＞";
@@ -139,6 +215,10 @@ constexpr wchar_t kRatioNG[] = L"＞ 1.0 NG";
 
 const wchar_t* Verdict(bool ok) {
     return ok ? kOK : kNG;
+}
+
+const wchar_t* RatioText(bool ok) {
+    return ok ? kRatioOK : kRatioNG;
 }
 
 // Sheet positions are summed in 64 bits and clamped on the way to the surface, so that an
@@ -162,6 +242,18 @@ struct SheetLayout {
     int labelHeight; // font height of the figure labels, two thirds of fh
 };
 
+// How a member's checks are judged: against the concrete's shear stress fs, and only while
+// they can stand at all (a seismic level may rule them out whatever the numbers).
+struct MemberJudge {
+    double fs;
+    bool valid = true;
+    bool barUsable = true; // the bar table gives the level a usable stress
+};
+
+MemberJudge SeismicJudge(const CSeismicResult& s, const CSeismicMember& m) {
+    return {s.fs, m.valid, m.barUsable};
+}
+
 // Writes the rows of the sheet top to bottom: each row stands a given advance below the
 // previous printed row of its column.
 class SheetComposer {
@@ -175,8 +267,12 @@ public:
     bool StabilityPart();
     // Section 6), the bearing-pressure figure and the summary, starting at y = top.
     void SectionDesignPart(long long top);
+    // Section 7), the seismic checks of every asked level, starting at y = top.
+    void SeismicPart(long long top);
     // Position of the last row, printed or left empty.
     long long Y() const { return m_y; }
+    // Lowest position drawn so far: the last row, or the bottom of a figure beside it.
+    long long Bottom() const { return std::max(m_y, m_figureBottom); }
 
 private:
     void MoveTo(long long x, long long y) {
@@ -199,13 +295,21 @@ private:
     void Sliding();
     void BearingPressure();
     void Stem();
-    void MemberSection(int slot, const CMemberResult& m);
-    void MemberChecks(bool stem, const CMemberResult& m);
+    void MemberSection(int slot, const CMemberResult& m, const MemberJudge& j);
+    void MemberChecks(bool stem, const CMemberResult& m, const MemberJudge& j);
     void Slab(const std::wstring& heading, int slot, const CMemberResult& m, const CSlabLoad& load,
-              double L, const std::wstring& momentLoads, const std::wstring& shearLoads);
-    void Toe();
-    void Heel();
+              double L, const std::wstring& momentLoads, const std::wstring& shearLoads,
+              const MemberJudge& j);
+    void Toe(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j);
+    void Heel(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j);
     void Summary(long long Yf);
+    void SeismicLevel(const wchar_t* name, const CSeismicResult& s, bool large);
+    void SeismicEarthPressure(const CSeismicResult& s);
+    void SeismicInertia(const CSeismicResult& s);
+    void SeismicStability(const CSeismicResult& s, bool large);
+    void SeismicBearing(const CSeismicResult& s, bool large);
+    void SeismicMembers(const CSeismicResult& s, bool large);
+    void SeismicSummary(const wchar_t* name, const CSeismicResult& s, bool large);
 
     // The case and its results, named as in the formulas of the calculation.
     CRTData& c;
@@ -215,6 +319,7 @@ private:
     const bool m_phiInput; // rows of the friction angles only when phi was entered
     long long m_x = 0;
     long long m_y = 0;
+    long long m_figureBottom = 0;
 };
 
 bool SheetComposer::StabilityPart() {
@@ -349,12 +454,14 @@ void SheetComposer::SectionDesignPart(long long top) {
     }
     Stem();
     // The blocks need a positive slab length; the summary rows below only a non-zero one.
+    const MemberJudge longTerm{r.fs};
     if (SlabDesigned(c.m_L1))
-        Toe();
+        Toe(r.toe, r.toeLoad, longTerm);
     const bool heel = SlabDesigned(c.m_L2);
     if (heel)
-        Heel();
+        Heel(r.heel, r.heelLoad, longTerm);
     const long long Yf = heel ? m_y : m_y + LP;
+    m_figureBottom = Yf + lay.Hb;
     if (m_surface)
         c.DrawPressureFigure(m_surface, lay.labelHeight, ToDevice(lay.U), ToDevice(lay.x0),
                              ToDevice(Yf), ToDevice(lay.x0 + lay.Wb), ToDevice(Yf + lay.Hb),
@@ -366,33 +473,39 @@ void SheetComposer::Stem() {
     const long long LP = lay.LP;
     const double angle = RadToDeg(c.m_thetaW + c.m_deltaW);
     Text(2 * LP, kStemHead);
-    MemberSection(SLOT_WALL, r.wall);
+    const MemberJudge longTerm{r.fs};
+    MemberSection(SLOT_WALL, r.wall, longTerm);
     Line(LP, kP1, r.KAw, c.m_gammaS, r.Hs, angle, r.P1);
     Line(LP, kP2, r.KAw, c.m_q, r.Hs, angle, r.P2);
     Line(LP, kStemMoment, r.Hs, r.P1, r.P2, c.m_M, r.wall.M);
     Line(LP, kStemShear, r.P1, r.P2, r.wall.Q);
-    MemberChecks(true, r.wall);
+    MemberChecks(true, r.wall, longTerm);
 }
 
-// Bars and section dimensions of a member (d and j in cm).
-void SheetComposer::MemberSection(int slot, const CMemberResult& m) {
+// Bars and section dimensions of a member (d and j in cm). A bar without a usable stress is
+// said below its row.
+void SheetComposer::MemberSection(int slot, const CMemberResult& m, const MemberJudge& j) {
     Line(2 * lay.fh, kBars, c.m_strBar[slot], c.m_nPitch[slot], c.GetBarGradeLabel(slot), m.ft);
+    if (!j.barUsable)
+        Text(lay.LP, kBarUnusable);
     Line(lay.LP, kDimensions, m.D * 100, m.d * 100, m.j * 100);
 }
 
 // Required reinforcement, balanced steel ratio and shear stress of a member. The stem states
 // the formula of the balanced ratio on a line of its own before its value.
-void SheetComposer::MemberChecks(bool stem, const CMemberResult& m) {
+void SheetComposer::MemberChecks(bool stem, const CMemberResult& m, const MemberJudge& j) {
     const long long LP = lay.LP;
-    Line(LP, kSteel, std::fabs(m.M), m.ft, m.j, m.at, m.SteelOK() ? kSignLessEqual : kSignGreater,
-         m.at_p, Verdict(m.SteelOK()));
+    const bool steelOK = j.valid && m.SteelOK();
+    Line(LP, kSteel, std::fabs(m.M), m.ft, m.j, m.at, steelOK ? kSignLessEqual : kSignGreater,
+         m.at_p, Verdict(steelOK));
     if (stem)
         Text(LP, kBalancedFormula);
     Line(LP, stem ? kStemBalanced : kSlabBalanced, m.Ptb, r.n, r.gamma,
-         m.BalancedBelow() ? kSignGreaterEqual : kSignLess, m.pt, Verdict(m.BalancedOK()));
-    const bool shearOK = m.ShearOK(r.fs);
+         j.valid && m.BalancedBelow() ? kSignGreaterEqual : kSignLess, m.pt,
+         Verdict(j.valid && m.BalancedOK()));
+    const bool shearOK = j.valid && m.ShearOK(j.fs);
     Line(LP, kShearStress, std::fabs(m.Q), m.j * 1000, m.tau,
-         shearOK ? kSignLessEqual : kSignGreater, r.fs, Verdict(shearOK));
+         shearOK ? kSignLessEqual : kSignGreater, j.fs, Verdict(shearOK));
 }
 
 // The two rows of the bearing pressure's moment and shear on a slab of length L, in the form
@@ -423,29 +536,29 @@ std::wstring PressureShearRow(const CSlabLoad& load) {
 
 void SheetComposer::Slab(const std::wstring& heading, int slot, const CMemberResult& m,
                          const CSlabLoad& load, double L, const std::wstring& momentLoads,
-                         const std::wstring& shearLoads) {
+                         const std::wstring& shearLoads, const MemberJudge& j) {
     const long long LP = lay.LP;
     Text(LP + lay.fh, heading);
-    MemberSection(slot, m);
+    MemberSection(slot, m, j);
     Text(LP, PressureMomentRow(load, L));
     Text(LP, momentLoads);
     Text(LP, PressureShearRow(load));
     Text(LP, shearLoads);
-    MemberChecks(false, m);
+    MemberChecks(false, m, j);
 }
 
-void SheetComposer::Toe() {
+void SheetComposer::Toe(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j) {
     const double L1 = c.m_L1;
-    Slab(FormatSheetLine(kToeHead, L1), SLOT_TOE, r.toe, r.toeLoad, L1,
-         FormatSheetLine(kSlabMomentLoads, r.W4, L1 - r.x4, r.Wt, r.xt, r.toe.M),
-         FormatSheetLine(kSlabShearLoads, r.W4, r.Wt, r.toe.Q));
+    Slab(FormatSheetLine(kToeHead, L1), SLOT_TOE, m, load, L1,
+         FormatSheetLine(kSlabMomentLoads, r.W4, L1 - r.x4, r.Wt, r.xt, m.M),
+         FormatSheetLine(kSlabShearLoads, r.W4, r.Wt, m.Q), j);
 }
 
-void SheetComposer::Heel() {
+void SheetComposer::Heel(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j) {
     const double L2 = c.m_L2;
-    Slab(FormatSheetLine(kHeelHead, L2), SLOT_HEEL, r.heel, r.heelLoad, L2,
-         FormatSheetLine(kSlabMomentLoads, r.W3, r.x3 - c.m_L1 - c.m_T2, r.Wh, r.xh, r.heel.M),
-         FormatSheetLine(kSlabShearLoads, r.W3, r.Wh, r.heel.Q));
+    Slab(FormatSheetLine(kHeelHead, L2), SLOT_HEEL, m, load, L2,
+         FormatSheetLine(kSlabMomentLoads, r.W3, r.x3 - c.m_L1 - c.m_T2, r.Wh, r.xh, m.M),
+         FormatSheetLine(kSlabShearLoads, r.W3, r.Wh, m.Q), j);
 }
 
 // Caption of the bearing-pressure figure and the summary of the judgements beside it.
@@ -461,12 +574,162 @@ void SheetComposer::Summary(long long Yf) {
          Verdict(r.slidingOK));
     Line(LP, kSummaryBearing, r.bearing.qmax, r.bearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
          Verdict(r.bearingOK));
-    auto ratio = [](const CMemberResult& m) { return m.RatioOK() ? kRatioOK : kRatioNG; };
-    Line(LP, kSummaryStem, r.wall.rho, ratio(r.wall));
+    Line(LP, kSummaryStem, r.wall.rho, RatioText(r.wall.RatioOK()));
     if (SlabInSummary(c.m_L1))
-        Line(LP, kSummarySlab, r.toe.rho, ratio(r.toe));
+        Line(LP, kSummarySlab, r.toe.rho, RatioText(r.toe.RatioOK()));
     if (SlabInSummary(c.m_L2))
-        Line(LP, kSummarySlab, r.heel.rho, ratio(r.heel));
+        Line(LP, kSummarySlab, r.heel.rho, RatioText(r.heel.RatioOK()));
+}
+
+// Section 7): the conventions of the seismic loads once, then one block per asked level and
+// the summary of its judgements. Without an entered friction angle only a note.
+void SheetComposer::SeismicPart(long long top) {
+    const long long LP = lay.LP;
+    MoveTo(lay.x0, top);
+    Text(0, kSeismicHead);
+    if (!m_phiInput) {
+        Text(LP, kSeismicNeedsPhi);
+        return;
+    }
+    Text(LP, kSeismicLoadsActing);
+    Text(LP, kSeismicPressureHeights);
+    Text(LP, kKEAFormula);
+    Text(LP, kKEARoot);
+    if (r.moderate.checked)
+        SeismicLevel(kModerateName, r.moderate, false);
+    if (r.large.checked)
+        SeismicLevel(kLargeName, r.large, true);
+}
+
+void SheetComposer::SeismicLevel(const wchar_t* name, const CSeismicResult& s, bool large) {
+    const long long LP = lay.LP;
+    MoveTo(lay.x0, m_y);
+    Line(LP + lay.fh, kLevelHead, name, s.kh);
+    Line(2 * lay.fh, kTheta0, s.kh, RadToDeg(s.theta0));
+    SeismicEarthPressure(s);
+    SeismicInertia(s);
+    SeismicStability(s, large);
+    SeismicBearing(s, large);
+    SeismicMembers(s, large);
+    SeismicSummary(name, s, large);
+}
+
+void SheetComposer::SeismicEarthPressure(const CSeismicResult& s) {
+    const long long LP = lay.LP;
+    const double phi = RadToDeg(c.m_phi), alpha = RadToDeg(c.m_alpha);
+    const double delta = RadToDeg(c.m_delta);
+    Line(LP, kKEA, s.KEA, phi, delta, alpha, 0.0);
+    Line(LP, kKEAw, s.KEAw, phi, RadToDeg(s.deltaWE), alpha, RadToDeg(c.m_thetaW));
+    if (!s.bounded)
+        Text(LP, kSeismicUnbounded);
+    Line(LP, kPAE, s.KEA, c.m_gammaS, r.H, s.PAE);
+    Line(LP, kPAEh, s.PAE, delta, s.PAEh);
+    Line(LP, kPAEv, s.PAE, delta, s.PAEv);
+    Line(LP, kDPAE, s.KEA, c.m_q, r.H, s.dPAE);
+    Line(LP, kDPAEh, s.dPAE, delta, s.dPAEh);
+    Line(LP, kDPAEv, s.dPAE, delta, s.dPAEv);
+}
+
+void SheetComposer::SeismicInertia(const CSeismicResult& s) {
+    const long long LP = lay.LP;
+    Line(LP + lay.fh, kWs, c.m_gammaC, (c.m_T1 + c.m_T2) / 2, r.Hs, s.Ws);
+    Line(LP, kYs, c.m_D2, r.Hs, c.m_T2 + 2 * c.m_T1, c.m_T1 + c.m_T2, s.ys);
+    Line(LP, kY2, s.A2y, s.A2, s.y2);
+    Line(LP, kW3s, c.m_gammaS, r.A31, r.A32 + r.A33 + r.A34, s.W3s);
+    Line(LP, kY3, s.A3y, s.A3, s.y3);
+    Line(LP, kHE, s.kh, s.Ws, c.m_P, r.W2, s.W3s, s.HE);
+    Line(LP, kMHE, s.kh, s.Ws, s.ys, c.m_P, s.yP);
+    Line(LP, kMHECont, r.W2, s.y2, s.W3s, s.y3, s.MHE);
+}
+
+// Moments and vertical loads of the level; the safety factors are judged in the large
+// earthquake only.
+void SheetComposer::SeismicStability(const CSeismicResult& s, bool large) {
+    const long long LP = lay.LP;
+    Line(LP + lay.fh, kMoE, s.PAEh, r.H, s.dPAEh, r.H);
+    Line(LP, kMoECont, s.MHE, c.m_M, s.MoE);
+    Line(LP, kW5E, s.PAEv, s.dPAEv, s.W5E);
+    Line(LP, kSumWE, r.W1, r.W2, r.W3, r.W4, s.W5E, s.SWE);
+    Line(LP, kMrE, r.W1, r.x1, r.W2, r.x2, r.W3, r.x3);
+    Line(LP, kMrCont, r.W4, r.x4, s.W5E, r.B, s.MrE);
+    if (!large)
+        return;
+    Line(LP, kFo, s.MrE, s.MoE, s.FoE, s.overturnOK ? kSignGreaterEqual : kSignLess, c.m_FoL,
+         Verdict(s.overturnOK));
+    Line(LP, kRHE, s.SWE, c.m_mu, s.RHE);
+    Line(LP, kSumPE, s.PAEh, s.dPAEh, s.HE, s.SPE);
+    Line(LP, kFs, s.RHE, s.SPE, s.FsE, s.slidingOK ? kSignGreaterEqual : kSignLess, c.m_FsL,
+         Verdict(s.slidingOK));
+}
+
+// The bearing pressure the slabs of the level are designed for; the large earthquake judges
+// its largest value against the ultimate bearing capacity.
+void SheetComposer::SeismicBearing(const CSeismicResult& s, bool large) {
+    const long long LP = lay.LP;
+    const CBearingPressure& p = s.bearing;
+    Line(LP + lay.fh, kResultant, s.MrE, s.MoE, s.SWE, p.d);
+    Line(LP, kMeanPressure, s.SWE, r.B, p.qm);
+    Line(LP, kEccentricity, r.B, p.d, p.e);
+    Line(LP, kEccentricityRatio, p.e, r.B, std::fabs(p.eB));
+    if (p.MiddleThird())
+        Line(LP, kXnMiddleThird, r.B, p.eB, p.Xn);
+    else
+        Line(LP, kXnOutside, r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
+    Line(LP, kQLE, p.qm, p.alphaL, p.qL);
+    if (p.HeelEndInContact())
+        Line(LP, kQRE, p.qm, p.alphaR, p.qR);
+    if (!large)
+        return;
+    Line(LP, kQu, c.m_ru, c.m_fe, s.qu);
+    Line(LP, kQmaxE, p.qmax, s.bearingOK ? kSignLessEqual : kSignGreater, s.qu,
+         Verdict(s.bearingOK));
+}
+
+void SheetComposer::SeismicMembers(const CSeismicResult& s, bool large) {
+    const long long LP = lay.LP;
+    if (large) {
+        Line(LP + lay.fh, kLargeAllowables, s.fc, r.fs, s.fs);
+        Text(LP, kLargeBarStress);
+    } else {
+        Line(LP + lay.fh, kModerateAllowables, c.m_Fc, s.fc, r.fs, s.fs);
+        Text(LP, kModerateBarStress);
+    }
+
+    const CMemberResult& w = s.wall.m;
+    const double angle = RadToDeg(c.m_thetaW + s.deltaWE);
+    Text(2 * LP, kStemHead);
+    const MemberJudge stem = SeismicJudge(s, s.wall);
+    MemberSection(SLOT_WALL, w, stem);
+    Line(LP, kP1E, s.KEAw, c.m_gammaS, r.Hs, angle, s.P1E);
+    Line(LP, kP2E, s.KEAw, c.m_q, r.Hs, angle, s.P2E);
+    Line(LP, kStemMomentE, r.Hs, s.P1E, s.P2E, c.m_M);
+    Line(LP, kStemMomentECont, s.kh, s.Ws, s.ys - c.m_D2, s.kh, c.m_P, r.Hs, w.M);
+    Line(LP, kStemShearE, s.P1E, s.P2E, s.kh, s.Ws, c.m_P, w.Q);
+    MemberChecks(true, w, stem);
+    if (SlabDesigned(c.m_L1))
+        Toe(s.toe.m, s.toeLoad, SeismicJudge(s, s.toe));
+    if (SlabDesigned(c.m_L2))
+        Heel(s.heel.m, s.heelLoad, SeismicJudge(s, s.heel));
+}
+
+// The level's judgements in the form of the summary of the long-term checks.
+void SheetComposer::SeismicSummary(const wchar_t* name, const CSeismicResult& s, bool large) {
+    const long long LP = lay.LP;
+    Line(LP + lay.fh, kLevelSummaryHead, name);
+    MoveTo(lay.x0 + lay.Wb, m_y);
+    if (large) {
+        Line(LP, kSummaryOverturn, s.FoE, s.overturnOK ? kSignGreater : kSignLess, c.m_FoL,
+             Verdict(s.overturnOK));
+        Line(LP, kSummarySliding, s.FsE, s.slidingOK ? kSignGreater : kSignLess, c.m_FsL,
+             Verdict(s.slidingOK));
+        Line(LP, kSummaryBearing, s.bearing.qmax, s.bearingOK ? kSignLessEqual : kSignGreater, s.qu,
+             Verdict(s.bearingOK));
+    }
+    Line(LP, kSummaryStem, s.wall.m.rho, RatioText(s.wall.RatioOK()));
+    if (SlabInSummary(c.m_L1))
+        Line(LP, kSummarySlab, s.toe.m.rho, RatioText(s.toe.RatioOK()));
+    if (SlabInSummary(c.m_L2))
+        Line(LP, kSummarySlab, s.heel.m.rho, RatioText(s.heel.RatioOK()));
 }
 
 } // namespace
@@ -488,16 +751,24 @@ void CRTData::DrawSheet(ISheetSurface* surface, int fh, int x0, int y0, int sele
         previousFont = surface->SelectObject(font);
     }
 
-    // Selector 0: the whole sheet; 1: the first printed page; 2: the second printed page.
+    // Selector 0: the whole sheet; 1: the first printed page; 2: the second printed page;
+    // 3: the third printed page, the seismic checks.
     SheetComposer sheet(*this, r, surface, lay);
-    long long secondHalfTop = y0;
-    bool goOn = true;
-    if (selector != 2) {
-        goOn = sheet.StabilityPart();
-        secondHalfTop = sheet.Y() + lay.LP + lay.fh;
+    if (selector == 3) {
+        sheet.SeismicPart(y0);
+    } else {
+        long long secondHalfTop = y0;
+        bool goOn = true;
+        if (selector != 2) {
+            goOn = sheet.StabilityPart();
+            secondHalfTop = sheet.Y() + lay.LP + lay.fh;
+        }
+        if (goOn && selector != 1) {
+            sheet.SectionDesignPart(secondHalfTop);
+            if (selector == 0 && r.seismicAsked)
+                sheet.SeismicPart(sheet.Bottom() + lay.LP + lay.fh);
+        }
     }
-    if (goOn && selector != 1)
-        sheet.SectionDesignPart(secondHalfTop);
 
     if (surface) {
         surface->SelectObject(previousFont);

@@ -398,6 +398,33 @@ TEST_F(DocTest, PagePlanTakesTwoPagesPerMarkedCase) {
     EXPECT_EQ(doc.GetCaseForPage(1), nullptr);
 }
 
+// A case that asks for seismic checks takes a third page with selector 3; the others keep
+// their two pages, the first and the second half.
+TEST_F(DocTest, PagePlanGivesSeismicCasesAThirdPage) {
+    AddCases({L"a", L"b", L"c", L"d"});
+    doc.m_arCases[0].m_kh2 = 0.25;
+    doc.m_arCases[1].m_bPrint = 0;
+    doc.m_arCases[1].m_kh1 = 0.2;
+    doc.m_arCases[3].m_kh1 = 0.2;
+    EXPECT_EQ(doc.GetPrintPageCount(), 8);
+    const struct {
+        int page;
+        const wchar_t* title;
+        int selector;
+    } pages[] = {{1, L"a", 1}, {2, L"a", 2}, {3, L"a", 3}, {4, L"c", 1},    {5, L"c", 2},
+                 {6, L"d", 1}, {7, L"d", 2}, {8, L"d", 3}, {9, nullptr, 0}, {0, nullptr, 0}};
+    for (const auto& p : pages) {
+        const CPlannedPage planned = doc.GetPlannedPage(p.page);
+        if (p.title) {
+            ASSERT_NE(planned.pageCase, nullptr) << "page " << p.page;
+            EXPECT_EQ(planned.pageCase->m_strTitle, p.title) << "page " << p.page;
+            EXPECT_EQ(planned.selector, p.selector) << "page " << p.page;
+        } else {
+            EXPECT_EQ(planned.pageCase, nullptr) << "page " << p.page;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- saving and loading
 
 // The untouched panel of a new document, added as the first case, gives the example file.

@@ -29,7 +29,7 @@ struct Page {
 };
 
 Page Printed(CRecordingSurface& s, const CDocSettings& settings, CRTData* c, int number) {
-    DrawPrintedPage(s, kA4, settings, c, number);
+    DrawPrintedPage(s, kA4, settings, {c, number % 2 == 1 ? 1 : 2}, number);
     EXPECT_TRUE(s.Restored());
     EXPECT_THAT(s.Faults(), IsEmpty());
     Page page;
