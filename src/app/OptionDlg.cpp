@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +53,28 @@ COptionDlg::COptionDlg(COptionValues& values, IMessageSink& messages, QWidget* p
     AddField(grid, 11, IDC_FS_SLIDING, QStringLiteral("滑動安全率の判定値"), QString());
     grid->setColumnStretch(FieldColumn, 1);
 
+    // Seismic checks, below the other rows; they need an entered friction angle.
+    auto* seismic = new QGroupBox(QStringLiteral("地震時"));
+    auto* seismicGrid = new QGridLayout(seismic);
+    seismicGrid->setHorizontalSpacing(8);
+    seismicGrid->setVerticalSpacing(4);
+    const QString seismicLabels[] = {
+        QStringLiteral("中地震時の設計水平震度(kh)"), QStringLiteral("大地震時の設計水平震度(kh)"),
+        QStringLiteral("大地震時の転倒安全率の判定値"),
+        QStringLiteral("大地震時の滑動安全率の判定値"), QStringLiteral("極限支持力の倍率(対 fe)")};
+    int row = 0;
+    for (int id : kSeismicFields) {
+        AddField(seismicGrid, row, id, seismicLabels[row], QString());
+        ++row;
+    }
+    seismicGrid->setColumnStretch(FieldColumn, 1);
+    if (!m_values.m_phiEntered) {
+        for (int id : kSeismicFields)
+            m_controls.Widget(id)->setEnabled(false);
+        seismicGrid->addWidget(new QLabel(QString::fromWCharArray(kSeismicNeedsPhiNote)), row,
+                               LabelColumn, 1, UnitColumn + 1);
+    }
+
     auto* buttons = new QDialogButtonBox;
     m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     m_cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
@@ -61,6 +84,7 @@ COptionDlg::COptionDlg(COptionValues& values, IMessageSink& messages, QWidget* p
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(seismic);
     layout->addSpacing(8);
     layout->addWidget(buttons);
 

@@ -30,6 +30,11 @@ const Field kFields[] = {
     {&CRTData::m_dtBase, &COptionValues::m_dtBase, Unit::Cover},
     {&CRTData::m_FsOverturnLimit, &COptionValues::m_FsOverturnLimit, Unit::AsHeld},
     {&CRTData::m_FsSlidingLimit, &COptionValues::m_FsSlidingLimit, Unit::AsHeld},
+    {&CRTData::m_kh1, &COptionValues::m_kh1, Unit::AsHeld},
+    {&CRTData::m_kh2, &COptionValues::m_kh2, Unit::AsHeld},
+    {&CRTData::m_FoL, &COptionValues::m_FoL, Unit::AsHeld},
+    {&CRTData::m_FsL, &COptionValues::m_FsL, Unit::AsHeld},
+    {&CRTData::m_ru, &COptionValues::m_ru, Unit::AsHeld},
 };
 
 struct Flag {
@@ -76,6 +81,7 @@ COptionValues ShownOptionValues(const CRTData& rt) {
         values.*f.dialog = Shown(rt.*f.record, f.unit);
     for (const Flag& f : kFlags)
         values.*f.dialog = rt.*f.record;
+    values.m_phiEntered = rt.m_bPhiInput == 1;
     return values;
 }
 

@@ -21,6 +21,14 @@ struct COptionValues {
     int m_bDeltaIsAlpha = 0;
     int m_bDeltaWTwoThirdsPhi = 0;
     int m_bThetaWAuto = 0;
+    // Seismic checks, with the values of a new case.
+    double m_kh1 = 0;   // design horizontal coefficient, moderate earthquake
+    double m_kh2 = 0;   // design horizontal coefficient, large earthquake
+    double m_FoL = 1.0; // required safety factors of the large earthquake
+    double m_FsL = 1.0;
+    double m_ru = 3.0; // ultimate bearing capacity as a multiple of fe
+    // Shown only: the seismic checks need an entered friction angle.
+    bool m_phiEntered = false;
 };
 
 class IOptionDialog {

@@ -59,6 +59,17 @@ const RangeRule kSafetyRanges[] = {
     {IDC_FS_OVERTURN, &COptionValues::m_FsOverturnLimit, 1, 5},
     {IDC_FS_SLIDING, &COptionValues::m_FsSlidingLimit, 1, 5},
 };
+// The seismic group follows: its numbers, then its ranges.
+const NumberField kSeismicNumbers[] = {
+    {IDC_KH1, &COptionValues::m_kh1},      {IDC_KH2, &COptionValues::m_kh2},
+    {IDC_FO_LARGE, &COptionValues::m_FoL}, {IDC_FS_LARGE, &COptionValues::m_FsL},
+    {IDC_RU, &COptionValues::m_ru},
+};
+const RangeRule kSeismicRanges[] = {
+    {IDC_KH1, &COptionValues::m_kh1, 0, 1},      {IDC_KH2, &COptionValues::m_kh2, 0, 1},
+    {IDC_FO_LARGE, &COptionValues::m_FoL, 1, 5}, {IDC_FS_LARGE, &COptionValues::m_FsL, 1, 5},
+    {IDC_RU, &COptionValues::m_ru, 1, 10},
+};
 
 void Replace(std::wstring& text, const std::wstring& marker, const std::wstring& by) {
     std::wstring::size_type pos = text.find(marker);
@@ -126,6 +137,7 @@ void ShowNumbers(const NumberField (&fields)[N], const COptionValues& values,
 void ShowOptionValues(const COptionValues& values, IDialogControls& controls) {
     ShowNumbers(kFirstNumbers, values, controls);
     ShowNumbers(kOtherNumbers, values, controls);
+    ShowNumbers(kSeismicNumbers, values, controls);
     for (const CheckField& c : kChecks)
         controls.SetCheck(c.id, values.*c.flag != 0);
 }
@@ -138,7 +150,8 @@ bool ReadOptionValues(const IDialogControls& controls, COptionValues& values,
               exchange.Numbers(kOtherNumbers);
     if (ok) {
         exchange.Checks();
-        ok = exchange.Ranges(kSafetyRanges);
+        ok = exchange.Ranges(kSafetyRanges) && exchange.Numbers(kSeismicNumbers) &&
+             exchange.Ranges(kSeismicRanges);
     }
     if (!ok) {
         failedControl = exchange.FailedControl();

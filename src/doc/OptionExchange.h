@@ -22,7 +22,18 @@ enum OptionControl : int {
     IDC_CHECK_DELTA = 1012,   // δ = α
     IDC_CHECK_DELTA_W = 1014, // δw = 2/3 φ
     IDC_CHECK_THETA_W = 1016, // θw from the geometry
+    IDC_KH1 = 1101,           // seismic group
+    IDC_KH2 = 1102,
+    IDC_FO_LARGE = 1103,
+    IDC_FS_LARGE = 1104,
+    IDC_RU = 1105,
 };
+
+// The fields of the seismic group, top to bottom. They take part in the exchange whether or
+// not the case has an entered friction angle; the dialog disables them when it has none.
+inline constexpr int kSeismicFields[] = {IDC_KH1, IDC_KH2, IDC_FO_LARGE, IDC_FS_LARGE, IDC_RU};
+inline constexpr wchar_t kSeismicNeedsPhiNote[] =
+    L"地震時の検討は内部摩擦角(φ)を入力した場合に行います。";
 
 // Each automatic option and the angle field it governs: the field is enabled exactly while
 // its box is clear. A disabled field keeps its text and still takes part in the exchange.
@@ -40,7 +51,8 @@ inline constexpr COptionAutoField kOptionAutoFields[] = {
 void ShowOptionValues(const COptionValues& values, IDialogControls& controls);
 
 // Reads the fields and boxes back. Each field must start with a number; γc and γs of the
-// front soil must lie in 0..999 and the two safety factors in 1..5. The first field that
+// front soil must lie in 0..999 and the two safety factors in 1..5; then the seismic group,
+// its numbers and its ranges (kh 0..1, safety factors 1..5, ru 1..10). The first field that
 // fails gets its message and stops the exchange: false, with failedControl naming the field
 // and values untouched. True when every field passed; values then hold them all.
 bool ReadOptionValues(const IDialogControls& controls, COptionValues& values,

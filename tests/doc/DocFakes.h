@@ -75,6 +75,7 @@ class CFakeOptionDialog : public IOptionDialog {
 public:
     bool Run(COptionValues& values) override {
         ++runs;
+        phiEntered = values.m_phiEntered;
         controls = CFakeControls();
         ShowOptionValues(values, controls);
         shownTexts = controls.texts;
@@ -89,6 +90,7 @@ public:
     CFakeMessages messages;
     int failedControl = 0;
     int runs = 0;
+    bool phiEntered = false; // as the dialog was told
 };
 
 // Runs the dialog's list on the entries it is handed; the user script works the buttons and

@@ -123,6 +123,47 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{IDC_FS_SLIDING, L"1e999", RangeMessage(L"1", L"5")},
                       FieldCase{IDC_FS_OVERTURN, L"1", L""}, FieldCase{IDC_FS_SLIDING, L"5", L""}));
 
+// The seismic group: its numbers and ranges are checked after every other field, with the
+// dialog's messages.
+INSTANTIATE_TEST_SUITE_P(
+    Seismic, OptionChecks,
+    ::testing::Values(FieldCase{IDC_KH1, L"0.2", L""}, FieldCase{IDC_KH2, L"1", L""},
+                      FieldCase{IDC_KH1, L"-0.01", RangeMessage(L"0", L"1")},
+                      FieldCase{IDC_KH2, L"1.01", RangeMessage(L"0", L"1")},
+                      FieldCase{IDC_KH2, L"nan", kNotANumber},
+                      FieldCase{IDC_FO_LARGE, L"0.99", RangeMessage(L"1", L"5")},
+                      FieldCase{IDC_FS_LARGE, L"5.5", RangeMessage(L"1", L"5")},
+                      FieldCase{IDC_RU, L"10", L""},
+                      FieldCase{IDC_RU, L"0.5", RangeMessage(L"1", L"10")},
+                      FieldCase{IDC_RU, L"kh", kNotANumber}));
+
+// The five seismic values go to the case and come back as typed; they are shown for a case
+// without an entered friction angle too, which the dialog is told.
+TEST(EditOptions, SeismicValuesReachTheCase) {
+    CRTData rt;
+    rt.m_bPhiInput = 0;
+    CFakeOptionDialog dialog;
+    dialog.user = [](CFakeControls& c) {
+        c.SetText(IDC_KH1, L"0.2");
+        c.SetText(IDC_KH2, L"0.25");
+        c.SetText(IDC_FO_LARGE, L"1.2");
+        c.SetText(IDC_FS_LARGE, L"1.1");
+        c.SetText(IDC_RU, L"2.5");
+        return true;
+    };
+    ASSERT_TRUE(EditOptions(rt, dialog));
+    EXPECT_FALSE(dialog.phiEntered);
+    EXPECT_EQ(dialog.shownTexts[IDC_KH1], L"0");
+    EXPECT_EQ(dialog.shownTexts[IDC_FO_LARGE], L"1");
+    EXPECT_EQ(dialog.shownTexts[IDC_RU], L"3");
+    EXPECT_EQ(rt.m_kh1, 0.2);
+    EXPECT_EQ(rt.m_kh2, 0.25);
+    EXPECT_EQ(rt.m_FoL, 1.2);
+    EXPECT_EQ(rt.m_FsL, 1.1);
+    EXPECT_EQ(rt.m_ru, 2.5);
+    EXPECT_EQ(rt.m_bPhiInput, 0);
+}
+
 // The exchange stops at the first failure in its own order: the unit weights' ranges come
 // before the later number fields, and the safety factors' ranges last.
 TEST(OptionChecks, FirstFailureInExchangeOrderIsTheOneReported) {
