@@ -211,13 +211,19 @@ struct MemberOf {
     std::wstring name;
     const CMemberResult CDesignResult::*member;
     double CRTData::*length; // null for the stem
+    const CSeismicMember CSeismicResult::*seismic;
 };
 
 const MemberOf kMembers[] = {
-    {"wall", L"壁体", &CDesignResult::wall, nullptr},
-    {"toe", L"つまさき板", &CDesignResult::toe, &CRTData::m_L1},
-    {"heel", L"かかと板", &CDesignResult::heel, &CRTData::m_L2},
+    {"wall", L"壁体", &CDesignResult::wall, nullptr, &CSeismicResult::wall},
+    {"toe", L"つまさき板", &CDesignResult::toe, &CRTData::m_L1, &CSeismicResult::toe},
+    {"heel", L"かかと板", &CDesignResult::heel, &CRTData::m_L2, &CSeismicResult::heel},
 };
+
+// The same member in a seismic level.
+const CSeismicMember& SeismicMemberOf(const CSeismicResult& s, const MemberOf& m) {
+    return s.*m.seismic;
+}
 
 std::function<bool(const CCaseValues&)> Designed(const MemberOf& m) {
     if (!m.length)
@@ -285,14 +291,127 @@ CColumnGroup MemberJudgements(const MemberOf& m) {
     }};
 }
 
+CColumnGroup SeismicInputs() {
+    return {{
+        OptionNumber("kh1", L"中地震時kh", IDC_KH1),
+        OptionNumber("kh2", L"大地震時kh", IDC_KH2),
+        OptionNumber("FoLLimit", L"大地震時転倒安全率の判定値", IDC_FO_LARGE),
+        OptionNumber("FsLLimit", L"大地震時滑動安全率の判定値", IDC_FS_LARGE),
+        OptionNumber("ru", L"極限支持力の倍率", IDC_RU),
+    }};
+}
+
+// A seismic level: its results and judgements stand only while the level is checked.
+struct LevelOf {
+    std::string key;
+    std::wstring name;
+    const CSeismicResult CDesignResult::*level;
+    bool large; // the large earthquake judges the stability too
+};
+
+const LevelOf kLevels[] = {
+    {"moderate", L"中地震時", &CDesignResult::moderate, false},
+    {"large", L"大地震時", &CDesignResult::large, true},
+};
+
+std::function<bool(const CCaseValues&)> Checked(const LevelOf& l) {
+    return [level = l.level](const CCaseValues& v) { return (v.r.*level).checked; };
+}
+
+// The member's rows of a level stand when the level is checked and the sheet prints the
+// member's block (or, for the stress ratio, its summary row).
+std::function<bool(const CCaseValues&)> CheckedAnd(const LevelOf& l,
+                                                   std::function<bool(const CCaseValues&)> also) {
+    auto checked = Checked(l);
+    if (!also)
+        return checked;
+    return [checked, also](const CCaseValues& v) { return checked(v) && also(v); };
+}
+
+CColumnGroup SeismicValues(const LevelOf& l) {
+    using Field = double CSeismicResult::*;
+    auto value = [level = l.level](Field f) {
+        return [level, f](const CCaseValues& v) { return (v.r.*level).*f; };
+    };
+    const std::string k = l.key + "_";
+    const std::wstring n = l.name + L" ";
+    std::vector<CColumnDef> columns = {
+        Result(k + "KEA", n + L"KEA", L"%6.3f", value(&CSeismicResult::KEA), Checked(l)),
+        Result(k + "KEAw", n + L"KEAw", L"%6.3f", value(&CSeismicResult::KEAw), Checked(l)),
+        Result(k + "HE", n + L"HE(kN)", L"%6.2f", value(&CSeismicResult::HE), Checked(l)),
+        Result(k + "MoE", n + L"MoE(kN･m)", L"%6.2f", value(&CSeismicResult::MoE), Checked(l)),
+        Result(k + "MrE", n + L"MrE(kN･m)", L"%6.2f", value(&CSeismicResult::MrE), Checked(l)),
+    };
+    if (l.large) {
+        columns.push_back(
+            Result(k + "FoE", n + L"Fo", L"%6.2f", value(&CSeismicResult::FoE), Checked(l)));
+        columns.push_back(
+            Result(k + "FsE", n + L"Fs", L"%6.2f", value(&CSeismicResult::FsE), Checked(l)));
+    }
+    columns.push_back(Result(
+        k + "qmax", n + L"qmax(kN/m^2)", L"%6.1f",
+        [level = l.level](const CCaseValues& v) { return (v.r.*level).bearing.qmax; }, Checked(l)));
+    for (const MemberOf& m : kMembers) {
+        auto rho = [level = l.level, m](const CCaseValues& v) {
+            return SeismicMemberOf(v.r.*level, m).m.rho;
+        };
+        columns.push_back(Result(k + m.key + "_rho", n + m.name + L" ρ", L"%6.2f", rho,
+                                 CheckedAnd(l, InSummary(m))));
+    }
+    return {columns};
+}
+
+CColumnGroup SeismicJudgements(const LevelOf& l) {
+    const std::string k = l.key + "_";
+    const std::wstring n = l.name + L" ";
+    const auto level = l.level;
+    std::vector<CColumnDef> columns;
+    if (l.large) {
+        columns.push_back(Judgement(
+            k + "overturning", n + L"転倒",
+            [level](const CCaseValues& v) { return (v.r.*level).overturnOK; }, Checked(l)));
+        columns.push_back(Judgement(
+            k + "sliding", n + L"滑動",
+            [level](const CCaseValues& v) { return (v.r.*level).slidingOK; }, Checked(l)));
+        columns.push_back(Judgement(
+            k + "bearing", n + L"接地圧",
+            [level](const CCaseValues& v) { return (v.r.*level).bearingOK; }, Checked(l)));
+    }
+    for (const MemberOf& m : kMembers) {
+        auto of = [level, m](const CCaseValues& v) -> const CSeismicMember& {
+            return SeismicMemberOf(v.r.*level, m);
+        };
+        const std::string mk = k + m.key;
+        const std::wstring mn = n + m.name + L" ";
+        columns.push_back(Judgement(
+            mk + "_steel", mn + L"鉄筋量", [of](const CCaseValues& v) { return of(v).SteelOK(); },
+            CheckedAnd(l, Designed(m))));
+        columns.push_back(Judgement(
+            mk + "_balanced", mn + L"釣合鉄筋比",
+            [of](const CCaseValues& v) { return of(v).BalancedOK(); }, CheckedAnd(l, Designed(m))));
+        columns.push_back(Judgement(
+            mk + "_shear", mn + L"せん断",
+            [of, level](const CCaseValues& v) { return of(v).ShearOK((v.r.*level).fs); },
+            CheckedAnd(l, Designed(m))));
+        columns.push_back(Judgement(
+            mk + "_ratio", mn + L"応力度比", [of](const CCaseValues& v) { return of(v).RatioOK(); },
+            CheckedAnd(l, InSummary(m))));
+    }
+    return {columns};
+}
+
 std::vector<CColumnGroup> AllGroups() {
     std::vector<CColumnGroup> groups = {CaseColumns(), PanelColumns(), DetailColumns(),
-                                        StabilityValues()};
+                                        SeismicInputs(), StabilityValues()};
     for (const MemberOf& m : kMembers)
         groups.push_back(MemberValues(m));
+    for (const LevelOf& l : kLevels)
+        groups.push_back(SeismicValues(l));
     groups.push_back(StabilityJudgements());
     for (const MemberOf& m : kMembers)
         groups.push_back(MemberJudgements(m));
+    for (const LevelOf& l : kLevels)
+        groups.push_back(SeismicJudgements(l));
     return groups;
 }
 

@@ -130,6 +130,68 @@ std::string BearingObject(const CBearingPressure& p) {
     return o.Close();
 }
 
+std::string SeismicMemberObject(const CSeismicMember& m) {
+    JsonObject o;
+    o.Raw("design", MemberObject(m.m));
+    o.Bool("valid", m.valid);
+    o.Bool("barUsable", m.barUsable);
+    return o.Close();
+}
+
+std::string SeismicObject(const CSeismicResult& s) {
+    JsonObject o;
+    o.Bool("checked", s.checked);
+    NUMBER(o, s, kh);
+    NUMBER(o, s, theta0);
+    o.Bool("bounded", s.bounded);
+    NUMBER(o, s, deltaWE);
+    NUMBER(o, s, KEA);
+    NUMBER(o, s, KEAw);
+    NUMBER(o, s, PAE);
+    NUMBER(o, s, PAEh);
+    NUMBER(o, s, PAEv);
+    NUMBER(o, s, dPAE);
+    NUMBER(o, s, dPAEh);
+    NUMBER(o, s, dPAEv);
+    NUMBER(o, s, Ws);
+    NUMBER(o, s, ys);
+    NUMBER(o, s, yP);
+    NUMBER(o, s, A2);
+    NUMBER(o, s, A2y);
+    NUMBER(o, s, y2);
+    NUMBER(o, s, A3);
+    NUMBER(o, s, A3y);
+    NUMBER(o, s, y3);
+    NUMBER(o, s, W3s);
+    NUMBER(o, s, HE);
+    NUMBER(o, s, MHE);
+    NUMBER(o, s, W5E);
+    NUMBER(o, s, SWE);
+    NUMBER(o, s, MoE);
+    NUMBER(o, s, MrE);
+    NUMBER(o, s, FoE);
+    NUMBER(o, s, RHE);
+    NUMBER(o, s, SPE);
+    NUMBER(o, s, FsE);
+    o.Raw("bearing", BearingObject(s.bearing));
+    NUMBER(o, s, qu);
+    NUMBER(o, s, fc);
+    NUMBER(o, s, fs);
+    NUMBER(o, s, cw);
+    NUMBER(o, s, P1E);
+    NUMBER(o, s, P2E);
+    o.Raw("wall", SeismicMemberObject(s.wall));
+    o.Raw("toeLoad", SlabLoadObject(s.toeLoad));
+    o.Raw("toe", SeismicMemberObject(s.toe));
+    NUMBER(o, s, Lh);
+    o.Raw("heelLoad", SlabLoadObject(s.heelLoad));
+    o.Raw("heel", SeismicMemberObject(s.heel));
+    o.Bool("overturnOK", s.overturnOK);
+    o.Bool("slidingOK", s.slidingOK);
+    o.Bool("bearingOK", s.bearingOK);
+    return o.Close();
+}
+
 // Every value of the calculation, named as in the design result.
 std::string ResultObject(const CDesignResult& r) {
     JsonObject o;
@@ -193,6 +255,9 @@ std::string ResultObject(const CDesignResult& r) {
     o.Bool("heelBearingOK", r.heelBearingOK);
     o.Bool("bearingOK", r.bearingOK);
     o.Bool("overturnFailure", r.overturnFailure);
+    o.Bool("seismicAsked", r.seismicAsked);
+    o.Raw("moderate", SeismicObject(r.moderate));
+    o.Raw("large", SeismicObject(r.large));
     return o.Close();
 }
 

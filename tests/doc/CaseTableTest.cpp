@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -531,6 +532,82 @@ TEST_F(CaseTableTest, TextColumnsAlignInTerminalCells) {
         EXPECT_EQ(line[mark], L'1');
         EXPECT_EQ(cellOf(line, mark + 1), headerEnd) << row;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A 3.5 m wall that passes every long-term check.
+CRTData SeismicWall() {
+    CRTData c;
+    c.m_H1 = 3.0;
+    c.m_H2 = 0.5;
+    c.m_D1 = 0.4;
+    c.m_D2 = 0.5;
+    c.m_T1 = 0.3;
+    c.m_T2 = 0.5;
+    c.m_T3 = 0.2;
+    c.m_L1 = 0.8;
+    c.m_L2 = 1.8;
+    c.m_mu = 0.5;
+    c.m_fe = 200;
+    c.m_Fc = 24;
+    c.m_strBar[SLOT_WALL] = L"D19";
+    c.m_strBar[SLOT_TOE] = L"D16";
+    c.m_strBar[SLOT_HEEL] = L"D16";
+    return c;
+}
+
+bool IsSeismicKey(const std::string& key) {
+    return key.rfind("moderate_", 0) == 0 || key.rfind("large_", 0) == 0;
+}
+
+// The seismic cells stand for the levels the case checks, hold the calculation at full
+// precision, and their judgements count in the overall verdict; a case without seismic values
+// has them all empty and keeps its verdict.
+TEST_F(CaseTableTest, SeismicColumnsStandForCheckedLevelsAndCountInTheVerdict) {
+    std::vector<CRTData> cases(4, SeismicWall());
+    cases[1].m_kh1 = 0.2;
+    cases[2].m_kh2 = 0.25; // the large earthquake slides: Fs 0.80
+    cases[3].m_kh1 = 0.2;
+    cases[3].m_bPhiInput = 0; // no seismic result without an entered phi
+    cases[3].m_KA = 0.3;
+    const CCaseTable table = BuildCaseTable(cases);
+    ASSERT_EQ(table.rows.size(), 4u);
+    for (std::size_t row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        for (std::size_t col = 0; col < table.columns.size(); ++col) {
+            const std::string& key = table.columns[col].key;
+            if (!IsSeismicKey(key))
+                continue;
+            const bool checked = (row == 1 && key.rfind("moderate_", 0) == 0) ||
+                                 (row == 2 && key.rfind("large_", 0) == 0);
+            EXPECT_EQ(table.rows[row].cells[col].empty, !checked) << key;
+        }
+    }
+    EXPECT_TRUE(table.rows[0].ok);
+    EXPECT_TRUE(table.rows[1].ok);
+    EXPECT_EQ(Cell(table, 1, "moderate_heel_ratio").text, L"OK");
+    EXPECT_EQ(Cell(table, 2, "large_sliding").text, L"NG");
+    EXPECT_EQ(Cell(table, 2, "large_overturning").text, L"OK");
+    EXPECT_EQ(Cell(table, 2, "sliding").text, L"OK");
+    EXPECT_FALSE(table.rows[2].ok);
+    EXPECT_EQ(Cell(table, 2, "verdict").text, L"NG");
+    EXPECT_EQ(Cell(table, 2, "large_FsE").text, L"0.80");
+    EXPECT_EQ(Cell(table, 2, "large_FsE").value, table.rows[2].result.large.FsE);
+    EXPECT_EQ(Cell(table, 2, "kh2").value, 0.25);
+    EXPECT_EQ(Cell(table, 1, "ru").value, 3.0);
+    EXPECT_TRUE(table.rows[3].ok);
+
+    // The JSON carries every seismic value at full precision.
+    const std::string json = CaseTableJson(table);
+    char fs[32];
+    const auto end = std::to_chars(fs, fs + sizeof fs, table.rows[2].result.large.FsE).ptr;
+    EXPECT_NE(json.find("\"FsE\":" + std::string(fs, end)), std::string::npos);
+    char y3[32];
+    const auto y3End = std::to_chars(y3, y3 + sizeof y3, table.rows[1].result.moderate.y3).ptr;
+    EXPECT_NE(json.find("\"y3\":" + std::string(y3, y3End)), std::string::npos);
 }
 
 } // namespace
