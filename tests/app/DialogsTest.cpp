@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,7 @@ private slots:
     void detailDialogKeepsOutOfRangeValuesOut();
     void detailDialogAutomaticOptions();
     void detailDialogCancelLeavesTheCase();
+    void detailDialogSeismicGroup();
     void editDialogReordersUnmarksAndDeletes();
     void editDialogCancelKeepsTheCases();
     void messageBoxes();
@@ -145,6 +147,67 @@ void DialogsTest::detailDialogCancelLeavesTheCase() {
     h.Press(ID_DATA_DETAIL);
     QCOMPARE(h.Doc().GetCase(0)->m_gammaC, 24.0);
     QVERIFY(!h.Doc().IsModified());
+}
+
+// The group 地震時 below the other rows: its labels in order, a range checked on OK with the
+// dialog's message, the values reaching the case; without an entered friction angle its fields
+// are disabled and a note says why.
+void DialogsTest::detailDialogSeismicGroup() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    QStringList labels;
+    bool enabled = false;
+    bool openAfterRangeFault = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<COptionDlg*>(modal);
+        QVERIFY(dialog != nullptr);
+        auto* group = dialog->findChild<QGroupBox*>();
+        QVERIFY(group != nullptr);
+        QCOMPARE(group->title(), QStringLiteral("地震時"));
+        for (QLabel* label : group->findChildren<QLabel*>())
+            labels << label->text();
+        enabled = dialog->Control(IDC_KH1)->isEnabled();
+        QVERIFY(group->isAncestorOf(dialog->Control(IDC_RU)));
+        SetField(*dialog, IDC_KH1, QStringLiteral("0.2"));
+        SetField(*dialog, IDC_KH2, QStringLiteral("1.5"));
+        SavePicture(*dialog, QStringLiteral("detail-settings-seismic"));
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        openAfterRangeFault = dialog->isVisible();
+        SetField(*dialog, IDC_KH2, QStringLiteral("0.25"));
+        SetField(*dialog, IDC_RU, QStringLiteral("2.5"));
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    });
+    h.Frame().Action(ID_DATA_DETAIL)->trigger();
+    QCOMPARE(labels, (QStringList{QStringLiteral("中地震時の設計水平震度(kh)"),
+                                  QStringLiteral("大地震時の設計水平震度(kh)"),
+                                  QStringLiteral("大地震時の転倒安全率の判定値"),
+                                  QStringLiteral("大地震時の滑動安全率の判定値"),
+                                  QStringLiteral("極限支持力の倍率(対 fe)")}));
+    QVERIFY(enabled);
+    QVERIFY(openAfterRangeFault);
+    QCOMPARE(h.messages.shown.size(), size_t(1));
+    QCOMPARE(Wide(h.messages.shown[0].text),
+             QStringLiteral("0 から 1 までの数字を入力してください。"));
+    const CRTData& rt = *h.Doc().GetCase(0);
+    QCOMPARE(rt.m_kh1, 0.2);
+    QCOMPARE(rt.m_kh2, 0.25);
+    QCOMPARE(rt.m_ru, 2.5);
+
+    h.Doc().GetCase(0)->m_bPhiInput = 0;
+    bool disabled = false;
+    QStringList notes;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<COptionDlg*>(modal);
+        QVERIFY(dialog != nullptr);
+        disabled = !dialog->Control(IDC_KH1)->isEnabled() && !dialog->Control(IDC_RU)->isEnabled();
+        for (QLabel* label : dialog->findChild<QGroupBox*>()->findChildren<QLabel*>())
+            notes << label->text();
+        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    });
+    h.Frame().Action(ID_DATA_DETAIL)->trigger();
+    QVERIFY(disabled);
+    QVERIFY(
+        notes.contains(QStringLiteral("地震時の検討は内部摩擦角(φ)を入力した場合に行います。")));
 }
 
 void DialogsTest::editDialogReordersUnmarksAndDeletes() {

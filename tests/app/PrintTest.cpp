@@ -12,6 +12,7 @@
 #include "RawUtf8.h"
 #include "RecentFileList.h"
 #include "SettingsFile.h"
+#include "SheetView.h"
 #include "TARVODoc.h"
 #include "ViewSplitter.h"
 
@@ -28,6 +29,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -72,6 +74,7 @@ class PrintTest : public QObject {
 
 private slots:
     void previewInTheWindow();
+    void seismicCaseTakesAThirdPage();
     void nothingMarkedForPrinting_data();
     void nothingMarkedForPrinting();
     void pdfCarriesTitleAndCreator();
@@ -173,6 +176,27 @@ void PrintTest::previewInTheWindow() {
              QStringLiteral("1 ページ(&O)"));
     h.Frame().Preview().Action(CPreviewPane::Close)->trigger();
     QVERIFY(!h.Frame().IsPreviewOpen());
+}
+
+// A case that asks for seismic checks adds its third page to the preview, and the view's scroll
+// range grows to show its section 7).
+void PrintTest::seismicCaseTakesAThirdPage() {
+    CAppHarness h;
+    AddMarkedCases(h);
+    CMainFrame& frame = h.Frame();
+    QScrollBar* scroll = frame.Splitter().ActiveView()->verticalScrollBar();
+    const int plain = scroll->maximum();
+    h.Doc().GetCase(0)->m_kh1 = 0.2;
+    h.Doc().GetCase(0)->m_kh2 = 0.25;
+    frame.UpdateAllViews();
+    frame.Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    QVERIFY(frame.IsPreviewOpen());
+    QCOMPARE(frame.Preview().PageCount(), 5);
+    frame.Preview().Action(CPreviewPane::Close)->trigger();
+    QCOMPARE(scroll->maximum(), plain);
+    h.Doc().m_nCurrent = 0;
+    frame.UpdateAllViews();
+    QCOMPARE(scroll->maximum(), plain + 2 * 2500);
 }
 
 void PrintTest::nothingMarkedForPrinting_data() {
