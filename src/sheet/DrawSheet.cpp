@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -138,11 +139,10 @@ constexpr wchar_t kModerateName[] = L"中地震時";
 constexpr wchar_t kLargeName[] = L"大地震時";
 constexpr wchar_t kLevelHead[] = L"　 %s（設計水平震度 kh＝%5.3f）";
 constexpr wchar_t kTheta0[] =
-    L"　　地震合成角　θ0 ＝tan^-1(%5.3f)　　                        ＝%6.2f°";
+    L"　　地震合成角　θ0 ＝tan^-1(%5.3f)　　                         ＝%6.2f°";
 constexpr wchar_t kKEAFormula[] =
-    L"　　地震時主働土圧係数 KEA＝cos^2(φ－θ0－θ)／{cosθ0×cos^2θ×cos(θ＋θ0＋δ)×(1＋r)^2}";
-constexpr wchar_t kKEARoot[] =
-    L"　　　　　　　　　　　 r ＝√{sin(φ＋δ)×sin(φ－α－θ0)／(cos(θ＋θ0＋δ)×cos(θ－α))}";
+    L"　　KEA＝cos^2(φ－θ0－θ)／{cosθ0×cos^2θ×cos(θ＋θ0＋δ)×(1＋r)^2}";
+constexpr wchar_t kKEARoot[] = L"　　 r ＝√{sin(φ＋δ)×sin(φ－α－θ0)／(cos(θ＋θ0＋δ)×cos(θ－α))}";
 constexpr wchar_t kKEA[] =
     L"　　安定計算用　　KEA ＝%6.3f [φ＝%6.2f°，δ＝%6.2f°，α＝%6.2f°，θ＝%6.2f°]";
 constexpr wchar_t kKEAw[] =
@@ -152,30 +152,30 @@ constexpr wchar_t kSeismicUnbounded[] =
 constexpr wchar_t kPAE[] =
     L"　　地震時土圧　　PAE＝%6.3f×%6.1f×%6.3f^2／2　            ＝%6.2f(kN)";
 constexpr wchar_t kPAEh[] =
-    L"　　　　　　　　PAEh＝%6.2f×cos(%6.2f)　　　                ＝%6.2f(kN)";
+    L"　　　　　　　　PAEh＝%6.2f×cos(%6.2f)　　　                 ＝%6.2f(kN)";
 constexpr wchar_t kPAEv[] =
-    L"　　　　　　　　PAEv＝%6.2f×sin(%6.2f)　　　                ＝%6.2f(kN)";
+    L"　　　　　　　　PAEv＝%6.2f×sin(%6.2f)　　　                 ＝%6.2f(kN)";
 constexpr wchar_t kDPAE[] =
-    L"　　地表面載荷ΔPAE＝%6.3f×%6.1f×%6.3f　　                  ＝%6.2f(kN)";
+    L"　　地表面載荷ΔPAE＝%6.3f×%6.1f×%6.3f　　                 ＝%6.2f(kN)";
 constexpr wchar_t kDPAEh[] =
     L"　　　　　　 ΔPAEh＝%6.2f×cos(%6.2f)　　　                  ＝%6.2f(kN)";
 constexpr wchar_t kDPAEv[] =
     L"　　　　　　 ΔPAEv＝%6.2f×sin(%6.2f)　　　                  ＝%6.2f(kN)";
 constexpr wchar_t kWs[] = L"　　壁体重量　　Ws ＝%6.1f× %6.3f×%6.3f　　　              ＝%6.2f(kN)";
 constexpr wchar_t kYs[] = L"　　壁体重心高　ys ＝%6.3f＋%6.3f×%6.3f／(3×%6.3f)　      ＝%6.3f(m)";
-constexpr wchar_t kY2[] = L"　　基礎重心高　y2 ＝%7.4f／%7.4f　　　                   ＝%6.3f(m)";
+constexpr wchar_t kY2[] = L"　　基礎重心高　y2 ＝%7.4f／%7.4f　　　                     ＝%6.3f(m)";
 constexpr wchar_t kW3s[] =
-    L"　　背面土重量　W3s＝%6.1f×(%6.3f＋%6.3f)　　              ＝%6.2f(kN)";
-constexpr wchar_t kY3[] = L"　　背面土重心高y3 ＝%7.4f／%7.4f　　　                   ＝%6.3f(m)";
-constexpr wchar_t kHE[] = L"　　水平慣性力　HE ＝%5.3f×(%6.2f＋%6.2f＋%6.2f＋%6.2f)　 ＝%6.2f(kN)";
+    L"　　背面土重量　W3s＝%6.1f×(%6.3f＋%6.3f)　　               ＝%6.2f(kN)";
+constexpr wchar_t kY3[] = L"　　背面土重心高y3 ＝%7.4f／%7.4f　　　                     ＝%6.3f(m)";
+constexpr wchar_t kHE[] = L"　　水平慣性力　HE ＝%5.3f×(%6.2f＋%6.2f＋%6.2f＋%6.2f)　  ＝%6.2f(kN)";
 constexpr wchar_t kMHE[] = L"　　慣性力ﾓｰﾒﾝﾄ MHE＝%5.3f×(%6.2f×%6.3f＋%6.2f×%6.3f";
 constexpr wchar_t kMHECont[] =
     L"　　　　　　　　　　　＋%6.2f×%6.3f＋%6.2f×%6.3f)　       ＝%6.2f(kN･m)";
 constexpr wchar_t kMoE[] = L"　　転倒ﾓｰﾒﾝﾄ　 MoE＝%6.2f×%6.3f/3＋%6.2f×%6.3f/2";
 constexpr wchar_t kMoECont[] =
-    L"　　　　　　　　　　　＋%6.2f＋%6.2f　　                    ＝%6.2f(kN･m)";
+    L"　　　　　　　　　　　＋%6.2f＋%6.2f　　                      ＝%6.2f(kN･m)";
 constexpr wchar_t kW5E[] =
-    L"　　土　　圧　　W5E＝%6.2f＋ %6.2f　　　                    ＝%6.2f(kN)";
+    L"　　土　　圧　　W5E＝%6.2f＋ %6.2f　　　                      ＝%6.2f(kN)";
 constexpr wchar_t kSumWE[] =
     L"　　　　　　　 ΣWE＝%6.2f＋ %6.2f＋%6.2f ＋%6.2f＋%6.2f   ＝%6.2f(kN)";
 constexpr wchar_t kMrE[] = L"　　抵抗ﾓｰﾒﾝﾄ　 MrE＝%6.2f×%6.3f＋%6.2f×%6.3f＋%6.2f×%6.3f";
@@ -187,7 +187,7 @@ constexpr wchar_t kQLE[] = L"　　左端接地圧　qL ＝%6.1f×%6.3f　      
 constexpr wchar_t kQRE[] = L"　　右端接地圧　qR ＝%6.1f×%6.3f　            ＝%6.1f(kN/m^2)";
 constexpr wchar_t kQu[] = L"　　極限支持力　qu ＝%4.1f×%6.1f　              ＝%6.1f(kN/m^2)";
 constexpr wchar_t kQmaxE[] =
-    L"　　最大接地圧　qmax                            ＝%6.1f %s qu ＝%6.1f(kN/m^2) %2s";
+    L"　　最大接地圧　qmax                             ＝%6.1f %s qu ＝%6.1f(kN/m^2) %2s";
 constexpr wchar_t kModerateAllowables[] =
     L"　　短期許容応力度　fc ＝2×%4.1f／3＝%6.2f(N/mm^2)　fs ＝1.5×%5.2f＝%6.2f(N/mm^2)";
 constexpr wchar_t kLargeAllowables[] =
@@ -198,12 +198,53 @@ constexpr wchar_t kP1E[] = L"　　土圧荷重　　P1E＝%6.3f×%6.2f×%6.3f^2
 constexpr wchar_t kP2E[] = L"　　　　　　　　P2E＝%6.3f×%6.2f×%6.3f×cos(%6.3f)　      ＝%6.2f(kN)";
 constexpr wchar_t kStemMomentE[] = L"　　壁脚曲げ　　M  ＝%6.2f×(%6.2f/3＋%6.2f/2)＋%6.3f";
 constexpr wchar_t kStemMomentECont[] =
-    L"　　　　　　　　　　＋%5.3f×%6.2f×%6.3f＋%5.3f×%6.2f×%6.3f ＝%6.2f(kN･m)";
+    L"　　　　　　　　＋%5.3f×%6.2f×%6.3f＋%5.3f×%6.2f×%6.3f  ＝%6.2f(kN･m)";
 constexpr wchar_t kStemShearE[] =
     L"　　せん断力　　Q  ＝%6.2f＋%6.2f＋%5.3f×(%6.2f＋%6.2f)　  ＝%6.2f(kN)";
 constexpr wchar_t kBarUnusable[] =
     L"　　　　　　　　鉄筋表の値が 0 か長期許容応力度未満のため、この部材は NG とする";
 constexpr wchar_t kLevelSummaryHead[] = L"　 %sの判定";
+constexpr wchar_t kPageConventions[] =
+    L"　　ｑとＭは地震時も作用、ｑと前面土は慣性力なし、PAE は H／3、ΔPAE は H／2 に作用";
+constexpr wchar_t kPageHeader[] =
+    L"                                                                中地震時    大地震時";
+constexpr wchar_t kRowKh[] = L"　　設計水平震度　　kh                                    ：";
+constexpr wchar_t kRowTheta0[] = L"　　地震合成角　　　θ0＝tan^-1(kh)　　　　　　(°)       ：";
+constexpr wchar_t kRowKEA[] = L"　　地震時土圧係数　KEA （θ＝0，δ）                     ：";
+constexpr wchar_t kRowKEAw[] = L"　　壁体設計用　　　KEAw（θw，δwE）                     ：";
+constexpr wchar_t kRowPAE[] = L"　　地震時土圧　　　PAE＝KEA×γs×H^2／2　　　(kN)       ：";
+constexpr wchar_t kRowPAEhv[] = L"　　　　　　　　　　PAE×cosδ／PAE×sinδ　　　(kN)      ：";
+constexpr wchar_t kRowDPAE[] = L"　　地表面載荷　　　ΔPAE＝KEA×(ｑ－ｑd)×H　 (kN)       ：";
+constexpr wchar_t kRowDPAEhv[] = L"　　　　　　　　　　ΔPAE×cosδ／ΔPAE×sinδ　 (kN)     ：";
+constexpr wchar_t kRowHE[] = L"　　水平慣性力　HE＝kh×(Ws＋P＋W2＋W3s)　　　(kN)        ：";
+constexpr wchar_t kRowMHE[] = L"　　MHE＝kh×(Ws･ys＋P･(H1＋H2)＋W2･y2＋W3s･y3)           ：";
+constexpr wchar_t kRowMoE[] = L"　　MoE＝PAEh･H／3＋ΔPAEh･H／2＋MHE＋M　(kN･m)           ：";
+constexpr wchar_t kRowSWE[] = L"　　ΣWE＝W1＋W2＋W3＋W4＋PAEv＋ΔPAEv　　　 (kN)         ：";
+constexpr wchar_t kRowMrE[] = L"　　MrE＝W1･x1＋W2･x2＋W3･x3＋W4･x4＋W5E･B (kN･m)         ：";
+constexpr wchar_t kRowFoE[] = L"　　転倒安全率　FoE＝MrE／MoE　　　（判定値 %3.1f）         ：";
+constexpr wchar_t kRowSPE[] = L"　　全水平力　　ΣPE＝PAEh＋ΔPAEh＋HE　　　　 (kN)       ：";
+constexpr wchar_t kRowFsE[] = L"　　滑動安全率　FsE＝ΣWE×μ／ΣPE　　（判定値 %3.1f）     ：";
+constexpr wchar_t kRowD[] = L"　　合力作用位置　d＝(MrE－MoE)／ΣWE　　　　　(m)        ：";
+constexpr wchar_t kRowE[] = L"　　偏心距離　　　e＝B／2－d　　　　　　　　　　(m)       ：";
+constexpr wchar_t kRowQL[] = L"　　左端接地圧　qL　　　　　　　　　　　　(kN/m^2)        ：";
+constexpr wchar_t kRowQR[] = L"　　右端接地圧　qR　　　　　　　　　　　　(kN/m^2)        ：";
+constexpr wchar_t kRowQmax[] = L"　　最大接地圧　qmax≦qu＝%3.1f×fe＝%6.1f　(kN/m^2)       ：";
+constexpr wchar_t kRowFcFs[] = L"　　fc（2×Fc／3，Fc）／fs（1.5×fs，3×fs）(N/mm^2)      ：";
+
+constexpr wchar_t kRowHeelHead[] = L"　 かかと板　ft（短期許容応力度，降伏点）(kN/cm^2)        ：";
+constexpr wchar_t kRowToeHead[] = L"　 つまさき板 ft（短期許容応力度，降伏点）(kN/cm^2)       ：";
+constexpr wchar_t kRowStemHead[] = L"　 壁体　　　ft（短期許容応力度，降伏点）(kN/cm^2)        ：";
+constexpr wchar_t kRowP1E[] = L"　　P1E＝KEAw×γs×Hs^2／2×cos(θw＋δwE)　　(kN)       ：";
+constexpr wchar_t kRowP2E[] = L"　　P2E＝KEAw×(ｑ－ｑd)×Hs×cos(θw＋δwE)　(kN)        ：";
+constexpr wchar_t kRowStemM[] = L"　　M＝P2E･Hs／2＋P1E･Hs／3＋kh･Ws･(ys－D2)＋kh･P･Hs＋M   ：";
+constexpr wchar_t kRowStemQ[] = L"　　Q＝P1E＋P2E＋kh×(Ws＋P)　　　　　　　　　　(kN)      ：";
+constexpr wchar_t kRowSlabM[] = L"　　M（接地圧，自重，上載土による）　　　　(kN･m)         ：";
+constexpr wchar_t kRowSlabQ[] = L"　　Q（接地圧，自重，上載土による）　　　　　(kN)         ：";
+constexpr wchar_t kRowSteel[] = L"　　at＝|M|／ft／j ≦ at＝%6.2f　　　　　　(cm^2)        ：";
+constexpr wchar_t kRowBalanced[] = L"　　pt＝%8.4f ≦ Ptb                                   ：";
+constexpr wchar_t kRowShear[] = L"　　τ＝|Q|／j ≦ fs　　　　　　　　　　　　(N/mm^2)      ：";
+constexpr wchar_t kRowVerdict[] = L"　　判定                                                  ：";
+constexpr wchar_t kLevelCell[] = L"%12s";
 constexpr wchar_t kSignGreaterEqual[] = L"≧";
 constexpr wchar_t kSignLess[] = L"＜";
 constexpr wchar_t kSignGreater[] = L"＞";
@@ -254,6 +295,9 @@ MemberJudge SeismicJudge(const CSeismicResult& s, const CSeismicMember& m) {
     return {s.fs, m.valid, m.barUsable};
 }
 
+// The cell of one seismic level in a row of the printed table.
+using LevelCell = std::function<std::wstring(const CSeismicResult&)>;
+
 // Writes the rows of the sheet top to bottom: each row stands a given advance below the
 // previous printed row of its column.
 class SheetComposer {
@@ -269,6 +313,8 @@ public:
     void SectionDesignPart(long long top);
     // Section 7), the seismic checks of every asked level, starting at y = top.
     void SeismicPart(long long top);
+    // The same checks on one printed page: a table of both levels side by side.
+    void SeismicPage(long long top);
     // Position of the last row, printed or left empty.
     long long Y() const { return m_y; }
     // Lowest position drawn so far: the last row, or the bottom of a figure beside it.
@@ -310,6 +356,9 @@ private:
     void SeismicBearing(const CSeismicResult& s, bool large);
     void SeismicMembers(const CSeismicResult& s, bool large);
     void SeismicSummary(const wchar_t* name, const CSeismicResult& s, bool large);
+    void LevelsRow(const std::wstring& label, const LevelCell& cell, bool largeOnly = false);
+    void PageMember(const wchar_t* head, const CSeismicMember CSeismicResult::*member,
+                    const wchar_t* momentLabel, const wchar_t* shearLabel);
 
     // The case and its results, named as in the formulas of the calculation.
     CRTData& c;
@@ -732,6 +781,149 @@ void SheetComposer::SeismicSummary(const wchar_t* name, const CSeismicResult& s,
         Line(LP, kSummarySlab, s.heel.m.rho, RatioText(s.heel.RatioOK()));
 }
 
+// A row of the printed table: the label with its formula, then the cell of each level; "-"
+// for a level that is not checked, or that the row does not concern.
+void SheetComposer::LevelsRow(const std::wstring& label, const LevelCell& cell, bool largeOnly) {
+    std::wstring text = label;
+    for (const CSeismicResult* s : {&r.moderate, &r.large}) {
+        const bool shown = s->checked && (!largeOnly || s == &r.large);
+        text += FormatSheetLine(kLevelCell, shown ? cell(*s) : std::wstring(L"-"));
+    }
+    Text(lay.LP, text);
+}
+
+LevelCell Number(const wchar_t* format, double CSeismicResult::*field) {
+    return [format, field](const CSeismicResult& s) { return FormatSheetLine(format, s.*field); };
+}
+
+LevelCell Pair(double CSeismicResult::*first, double CSeismicResult::*second) {
+    return [first, second](const CSeismicResult& s) {
+        return FormatSheetLine(L"%5.2f/%5.2f", s.*first, s.*second);
+    };
+}
+
+std::wstring Judged(double value, bool ok) {
+    return FormatSheetLine(L"%6.2f %s", value, Verdict(ok));
+}
+
+void SheetComposer::PageMember(const wchar_t* head, const CSeismicMember CSeismicResult::*member,
+                               const wchar_t* momentLabel, const wchar_t* shearLabel) {
+    auto of = [member](const CSeismicResult& s) -> const CSeismicMember& { return s.*member; };
+    const CMemberResult& longTerm = member == &CSeismicResult::wall  ? r.wall
+                                    : member == &CSeismicResult::toe ? r.toe
+                                                                     : r.heel;
+    LevelsRow(head,
+              [of](const CSeismicResult& s) { return FormatSheetLine(L"%6.1f", of(s).m.ft); });
+    const bool barUnusable = (r.moderate.checked && !of(r.moderate).barUsable) ||
+                             (r.large.checked && !of(r.large).barUsable);
+    if (barUnusable)
+        Text(lay.LP, kBarUnusable);
+    if (member == &CSeismicResult::wall) {
+        LevelsRow(kRowP1E, Number(L"%6.2f", &CSeismicResult::P1E));
+        LevelsRow(kRowP2E, Number(L"%6.2f", &CSeismicResult::P2E));
+    }
+    LevelsRow(momentLabel,
+              [of](const CSeismicResult& s) { return FormatSheetLine(L"%6.2f", of(s).m.M); });
+    LevelsRow(shearLabel,
+              [of](const CSeismicResult& s) { return FormatSheetLine(L"%6.2f", of(s).m.Q); });
+    LevelsRow(FormatSheetLine(kRowSteel, longTerm.at_p),
+              [of](const CSeismicResult& s) { return Judged(of(s).m.at, of(s).SteelOK()); });
+    LevelsRow(FormatSheetLine(kRowBalanced, longTerm.pt), [of](const CSeismicResult& s) {
+        return FormatSheetLine(L"%6.4f %s", of(s).m.Ptb, Verdict(of(s).BalancedOK()));
+    });
+    LevelsRow(kRowShear,
+              [of](const CSeismicResult& s) { return Judged(of(s).m.tau, of(s).ShearOK(s.fs)); });
+}
+
+// Every judgement of a level, for the verdict row of the printed table.
+bool LevelOK(const CRTData& c, const CSeismicResult& s, bool large) {
+    bool ok = !large || (s.overturnOK && s.slidingOK && s.bearingOK);
+    for (const CSeismicMember* m : {&s.wall, &s.toe, &s.heel}) {
+        const bool designed = m == &s.wall || SlabDesigned(m == &s.toe ? c.m_L1 : c.m_L2);
+        const bool inSummary = m == &s.wall || SlabInSummary(m == &s.toe ? c.m_L1 : c.m_L2);
+        if (designed)
+            ok = ok && m->SteelOK() && m->BalancedOK() && m->ShearOK(s.fs);
+        if (inSummary)
+            ok = ok && m->RatioOK();
+    }
+    return ok;
+}
+
+void SheetComposer::SeismicPage(long long top) {
+    const long long LP = lay.LP;
+    MoveTo(lay.x0, top);
+    Text(0, kSeismicHead);
+    if (!m_phiInput) {
+        Text(LP, kSeismicNeedsPhi);
+        return;
+    }
+    Text(LP, kPageConventions);
+    Text(LP, kKEAFormula);
+    Text(LP, kKEARoot);
+    Text(LP, kPageHeader);
+    LevelsRow(kRowKh, Number(L"%6.3f", &CSeismicResult::kh));
+    LevelsRow(kRowTheta0, [](const CSeismicResult& s) {
+        return FormatSheetLine(L"%6.2f", RadToDeg(s.theta0));
+    });
+    LevelsRow(kRowKEA, Number(L"%6.3f", &CSeismicResult::KEA));
+    LevelsRow(kRowKEAw, Number(L"%6.3f", &CSeismicResult::KEAw));
+    if ((r.moderate.checked && !r.moderate.bounded) || (r.large.checked && !r.large.bounded))
+        Text(LP, kSeismicUnbounded);
+    LevelsRow(kRowPAE, Number(L"%6.2f", &CSeismicResult::PAE));
+    LevelsRow(kRowPAEhv, Pair(&CSeismicResult::PAEh, &CSeismicResult::PAEv));
+    LevelsRow(kRowDPAE, Number(L"%6.2f", &CSeismicResult::dPAE));
+    LevelsRow(kRowDPAEhv, Pair(&CSeismicResult::dPAEh, &CSeismicResult::dPAEv));
+
+    // The bodies that move with the wall are the same for both levels.
+    const CSeismicResult& any = r.moderate.checked ? r.moderate : r.large;
+    Line(LP, kWs, c.m_gammaC, (c.m_T1 + c.m_T2) / 2, r.Hs, any.Ws);
+    Line(LP, kYs, c.m_D2, r.Hs, c.m_T2 + 2 * c.m_T1, c.m_T1 + c.m_T2, any.ys);
+    Line(LP, kY2, any.A2y, any.A2, any.y2);
+    Line(LP, kW3s, c.m_gammaS, r.A31, r.A32 + r.A33 + r.A34, any.W3s);
+    Line(LP, kY3, any.A3y, any.A3, any.y3);
+    LevelsRow(kRowHE, Number(L"%6.2f", &CSeismicResult::HE));
+    LevelsRow(kRowMHE, Number(L"%6.2f", &CSeismicResult::MHE));
+
+    LevelsRow(kRowMoE, Number(L"%6.2f", &CSeismicResult::MoE));
+    LevelsRow(kRowSWE, Number(L"%6.2f", &CSeismicResult::SWE));
+    LevelsRow(kRowMrE, Number(L"%6.2f", &CSeismicResult::MrE));
+    LevelsRow(
+        FormatSheetLine(kRowFoE, c.m_FoL),
+        [](const CSeismicResult& s) { return Judged(s.FoE, s.overturnOK); }, true);
+    LevelsRow(kRowSPE, Number(L"%6.2f", &CSeismicResult::SPE));
+    LevelsRow(
+        FormatSheetLine(kRowFsE, c.m_FsL),
+        [](const CSeismicResult& s) { return Judged(s.FsE, s.slidingOK); }, true);
+    LevelsRow(kRowD,
+              [](const CSeismicResult& s) { return FormatSheetLine(L"%6.3f", s.bearing.d); });
+    LevelsRow(kRowE,
+              [](const CSeismicResult& s) { return FormatSheetLine(L"%6.3f", s.bearing.e); });
+    LevelsRow(kRowQL,
+              [](const CSeismicResult& s) { return FormatSheetLine(L"%6.1f", s.bearing.qL); });
+    // The heel end's pressure stands while the heel end stays in contact.
+    LevelsRow(kRowQR, [](const CSeismicResult& s) {
+        return s.bearing.HeelEndInContact() ? FormatSheetLine(L"%6.1f", s.bearing.qR)
+                                            : std::wstring(L"-");
+    });
+    LevelsRow(
+        FormatSheetLine(kRowQmax, c.m_ru, c.m_ru * c.m_fe),
+        [](const CSeismicResult& s) {
+            return FormatSheetLine(L"%6.1f %s", s.bearing.qmax, Verdict(s.bearingOK));
+        },
+        true);
+
+    LevelsRow(kRowFcFs,
+              [](const CSeismicResult& s) { return FormatSheetLine(L"%5.2f/%5.2f", s.fc, s.fs); });
+    PageMember(kRowStemHead, &CSeismicResult::wall, kRowStemM, kRowStemQ);
+    if (SlabDesigned(c.m_L1))
+        PageMember(kRowToeHead, &CSeismicResult::toe, kRowSlabM, kRowSlabQ);
+    if (SlabDesigned(c.m_L2))
+        PageMember(kRowHeelHead, &CSeismicResult::heel, kRowSlabM, kRowSlabQ);
+    LevelsRow(kRowVerdict, [this](const CSeismicResult& s) {
+        return std::wstring(Verdict(LevelOK(c, s, &s == &r.large)));
+    });
+}
+
 } // namespace
 
 void CRTData::DrawSheet(ISheetSurface* surface, int fh, int x0, int y0, int selector) {
@@ -755,7 +947,7 @@ void CRTData::DrawSheet(ISheetSurface* surface, int fh, int x0, int y0, int sele
     // 3: the third printed page, the seismic checks.
     SheetComposer sheet(*this, r, surface, lay);
     if (selector == 3) {
-        sheet.SeismicPart(y0);
+        sheet.SeismicPage(y0);
     } else {
         long long secondHalfTop = y0;
         bool goOn = true;

@@ -97,12 +97,12 @@ TEST_F(SeismicSheetTest, BothLevelsFollowTheSummaryOfTheLongTermChecks) {
         {
             kHead,
             L"　 中地震時（設計水平震度 kh＝0.200）",
-            L"　　地震合成角　θ0 ＝tan^-1(0.200)　　                        ＝ 11.31°",
+            L"　　地震合成角　θ0 ＝tan^-1(0.200)　　                         ＝ 11.31°",
             L"　　安定計算用　　KEA ＝ 0.473 [φ＝ 30.00°，δ＝  0.00°，α＝  0.00°，θ＝  0.00°]",
             L"　　壁体設計用　　KEAw＝ 0.452 [φ＝ 30.00°，δ＝ 15.00°，α＝  0.00°，θ＝  0.00°]",
             L"　　壁体重心高　ys ＝ 0.500＋ 3.000× 1.100／(3× 0.800)　      ＝ 1.875(m)",
-            L"　　基礎重心高　y2 ＝ 0.3268／ 1.4200　　　                   ＝ 0.230(m)",
-            L"　　背面土重心高y3 ＝11.5920／ 5.7900　　　                   ＝ 2.002(m)",
+            L"　　基礎重心高　y2 ＝ 0.3268／ 1.4200　　　                     ＝ 0.230(m)",
+            L"　　背面土重心高y3 ＝11.5920／ 5.7900　　　                     ＝ 2.002(m)",
             L"　　左端接地圧　qL ＝  60.6× 1.901　            ＝ 115.2(kN/m^2)",
             L"　　右端接地圧　qR ＝  60.6× 0.099　            ＝   6.0(kN/m^2)",
             L"　　短期許容応力度　fc ＝2×24.0／3＝ 16.00(N/mm^2)　fs ＝1.5× 0.73＝  1.09(N/mm^2)",
@@ -110,12 +110,12 @@ TEST_F(SeismicSheetTest, BothLevelsFollowTheSummaryOfTheLongTermChecks) {
             L"　 中地震時の判定",
             L"壁筋の検討　 応力度比：  0.26 ≦ 1.0 OK",
             L"　 大地震時（設計水平震度 kh＝0.250）",
-            L"　　水平慣性力　HE ＝0.250×( 28.80＋  0.00＋ 34.08＋104.22)　 ＝ 41.78(kN)",
+            L"　　水平慣性力　HE ＝0.250×( 28.80＋  0.00＋ 34.08＋104.22)　  ＝ 41.78(kN)",
             L"　　転倒安全率　F  ＝347.67 ／166.05　                ＝  2.09  ≧ 1.0(安全率)   OK",
             L"　　全水平力　 ΣPE＝ 57.15 ＋ 18.14 ＋ 41.78　                 ＝117.07(kN)",
             L"　　滑動安全率　F  ＝ 93.91 ／117.07                  ＝  0.80  ＜ 1.0(安全率)   NG",
             L"　　極限支持力　qu ＝ 3.0× 200.0　              ＝ 600.0(kN/m^2)",
-            L"　　最大接地圧　qmax                            ＝ 129.5 ≦ qu ＝ 600.0(kN/m^2) OK",
+            L"　　最大接地圧　qmax                             ＝ 129.5 ≦ qu ＝ 600.0(kN/m^2) OK",
             L"　　材料強度　　　　fc ＝24.0(N/mm^2)　　　　　 fs ＝3× 0.73＝  2.19(N/mm^2)",
             L"　 大地震時の判定",
             L"転倒の検討 　安全率　：  2.09 ＞ 1.0 OK",
@@ -182,7 +182,7 @@ TEST_F(SeismicSheetTest, ThirdPageCarriesTheSectionEvenAfterAnOverturningStop) {
     EXPECT_EQ(ops.front().text, kHead);
     EXPECT_EQ(ops.front().points.front().x, 189);
     EXPECT_EQ(ops.front().points.front().y, 118);
-    EXPECT_EQ(ops.back().text.rfind(L"底板の検討", 0), 0u);
+    EXPECT_EQ(ops.back().text.rfind(L"　　判定", 0), 0u);
     EXPECT_TRUE(page3.Restored());
     for (int selector : {1, 2}) {
         CRecordingSurface s(600, 600);
@@ -190,6 +190,39 @@ TEST_F(SeismicSheetTest, ThirdPageCarriesTheSectionEvenAfterAnOverturningStop) {
         for (const RecordedOp& op : s.OpsOfKind(RecordedOp::TEXT))
             EXPECT_NE(op.text, kHead) << selector;
     }
+}
+
+// The printed page holds both levels of a wall with toe and heel on one sheet of A4 at the
+// default font: a table of the levels side by side, each value with the formula it comes from,
+// and the verdicts of each level.
+TEST_F(SeismicSheetTest, ThirdPageFitsBothLevelsOnOneSheet) {
+    CRTData c = Wall35();
+    c.m_kh1 = 0.2;
+    c.m_kh2 = 0.25;
+    CRecordingSurface page(600, 600);
+    // A4 at 600 pixels per inch, 15 mm margins: the sheet starts at 352 and the frame ends at
+    // 7016 - 120 - 354 = 6542.
+    const int fh = 92, top = 352, bottom = 6542;
+    c.DrawSheet(&page, fh, 423, top, 3);
+    const std::vector<RecordedOp> ops = page.OpsOfKind(RecordedOp::TEXT);
+    ASSERT_GT(ops.size(), 40u);
+    EXPECT_LE(ops.back().points.front().y + fh, bottom);
+    std::vector<std::wstring> lines;
+    for (const RecordedOp& op : ops)
+        lines.push_back(op.text);
+    auto row = [&](const std::wstring& start) {
+        for (const std::wstring& line : lines) {
+            if (line.rfind(start, 0) == 0)
+                return line.substr(line.find(L"：") + 1);
+        }
+        return std::wstring(L"(missing)");
+    };
+    EXPECT_EQ(row(L"　　設計水平震度"), L"       0.200       0.250");
+    EXPECT_EQ(row(L"　　転倒安全率"), L"           -     2.09 OK");
+    EXPECT_EQ(row(L"　　滑動安全率"), L"           -     0.80 NG");
+    EXPECT_EQ(row(L"　　最大接地圧"), L"           -    129.5 OK");
+    EXPECT_EQ(row(L"　　右端接地圧"), L"         6.0           -");
+    EXPECT_EQ(row(L"　　判定"), L"          OK          NG");
 }
 
 // On screen section 7) starts below the bearing-pressure figure of the summary.
