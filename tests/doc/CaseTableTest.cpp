@@ -7,6 +7,7 @@
 #include "GeneratedWalls.h"
 #include "GoldenCases.h"
 #include "TextCodec.h"
+#include "Wall35.h"
 
 #include <gtest/gtest.h>
 
@@ -538,27 +539,6 @@ TEST_F(CaseTableTest, TextColumnsAlignInTerminalCells) {
 
 namespace {
 
-// A 3.5 m wall that passes every long-term check.
-CRTData SeismicWall() {
-    CRTData c;
-    c.m_H1 = 3.0;
-    c.m_H2 = 0.5;
-    c.m_D1 = 0.4;
-    c.m_D2 = 0.5;
-    c.m_T1 = 0.3;
-    c.m_T2 = 0.5;
-    c.m_T3 = 0.2;
-    c.m_L1 = 0.8;
-    c.m_L2 = 1.8;
-    c.m_mu = 0.5;
-    c.m_fe = 200;
-    c.m_Fc = 24;
-    c.m_strBar[SLOT_WALL] = L"D19";
-    c.m_strBar[SLOT_TOE] = L"D16";
-    c.m_strBar[SLOT_HEEL] = L"D16";
-    return c;
-}
-
 bool IsSeismicKey(const std::string& key) {
     return key.rfind("moderate_", 0) == 0 || key.rfind("large_", 0) == 0;
 }
@@ -567,7 +547,7 @@ bool IsSeismicKey(const std::string& key) {
 // precision, and their judgements count in the overall verdict; a case without seismic values
 // has them all empty and keeps its verdict.
 TEST_F(CaseTableTest, SeismicColumnsStandForCheckedLevelsAndCountInTheVerdict) {
-    std::vector<CRTData> cases(4, SeismicWall());
+    std::vector<CRTData> cases(4, Wall35());
     cases[1].m_kh1 = 0.2;
     cases[2].m_kh2 = 0.25; // the large earthquake slides: Fs 0.80
     cases[3].m_kh1 = 0.2;

@@ -4,6 +4,7 @@
 #include "BarTable.h"
 #include "RTData.h"
 #include "RecordingSurface.h"
+#include "Wall35.h"
 
 #include <gtest/gtest.h>
 
@@ -55,28 +56,6 @@ class SeismicSheetTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadBarTable(TARVO_TEST_DATA "/../res/reinf.txt")); }
     void TearDown() override { ASSERT_TRUE(LoadBarTable(TARVO_TEST_DATA "/../res/reinf.txt")); }
-
-    // A 3.5 m wall.
-    static CRTData Wall35() {
-        CRTData c;
-        c.m_H1 = 3.0;
-        c.m_H2 = 0.5;
-        c.m_D1 = 0.4;
-        c.m_D2 = 0.5;
-        c.m_T1 = 0.3;
-        c.m_T2 = 0.5;
-        c.m_T3 = 0.2;
-        c.m_L1 = 0.8;
-        c.m_L2 = 1.8;
-        c.m_mu = 0.5;
-        c.m_fe = 200;
-        c.m_Fc = 24;
-        c.m_strBar[SLOT_WALL] = L"D19";
-        c.m_strBar[SLOT_TOE] = L"D16";
-        c.m_strBar[SLOT_HEEL] = L"D16";
-        c.m_nPitch[SLOT_WALL] = 150;
-        return c;
-    }
 };
 
 // Both levels of the 3.5 m wall: the sheet up to section 6) and its summary is the sheet
