@@ -812,12 +812,11 @@ void SheetComposer::PageMember(const wchar_t* head, const CSeismicMember CSeismi
     const CMemberResult& longTerm = member == &CSeismicResult::wall  ? r.wall
                                     : member == &CSeismicResult::toe ? r.toe
                                                                      : r.heel;
-    LevelsRow(head,
-              [of](const CSeismicResult& s) { return FormatSheetLine(L"%6.1f", of(s).m.ft); });
-    const bool barUnusable = (r.moderate.checked && !of(r.moderate).barUsable) ||
-                             (r.large.checked && !of(r.large).barUsable);
-    if (barUnusable)
-        Text(lay.LP, kBarUnusable);
+    // A bar without a usable stress for the level is marked NG beside its stress.
+    LevelsRow(head, [of](const CSeismicResult& s) {
+        return of(s).barUsable ? FormatSheetLine(L"%6.1f", of(s).m.ft)
+                               : FormatSheetLine(L"%6.1f %s", of(s).m.ft, kNG);
+    });
     if (member == &CSeismicResult::wall) {
         LevelsRow(kRowP1E, Number(L"%6.2f", &CSeismicResult::P1E));
         LevelsRow(kRowP2E, Number(L"%6.2f", &CSeismicResult::P2E));

@@ -202,6 +202,36 @@ TEST_F(SeismicSheetTest, ThirdPageFitsBothLevelsOnOneSheet) {
     EXPECT_EQ(row(L"　　最大接地圧"), L"           -    129.5 OK");
     EXPECT_EQ(row(L"　　右端接地圧"), L"         6.0           -");
     EXPECT_EQ(row(L"　　判定"), L"          OK          NG");
+
+    // Without an entered friction angle the page holds the note alone.
+    c.m_bPhiInput = 0;
+    CRecordingSurface note(600, 600);
+    c.DrawSheet(&note, fh, 423, top, 3);
+    const std::vector<RecordedOp> noteOps = note.OpsOfKind(RecordedOp::TEXT);
+    ASSERT_EQ(noteOps.size(), 2u);
+    EXPECT_EQ(noteOps[1].text, L"地震時の検討は内部摩擦角(φ)を入力した場合に行います。");
+}
+
+// A bar that the table gives no usable seismic stress is NG beside its stress on the printed
+// page, and so are its member's checks of that level.
+TEST_F(SeismicSheetTest, ThirdPageMarksABarWithoutAUsableStress) {
+    std::istringstream table("BarGrade  area,dia,long,short,perimeter,mass,yield\n"
+                             "D16 SD295 199,159,195,0,50,1560,295\n"
+                             "D19 SD345 287,191,215,345,60,2250,345\n");
+    ASSERT_TRUE(LoadBarTable(table));
+    CRTData c = Wall35();
+    c.m_kh1 = 0.2;
+    c.m_kh2 = 0.25;
+    CRecordingSurface page(600, 600);
+    c.DrawSheet(&page, 92, 423, 352, 3);
+    std::vector<std::wstring> heads;
+    for (const RecordedOp& op : page.OpsOfKind(RecordedOp::TEXT)) {
+        if (op.text.find(L"ft（短期許容応力度，降伏点）") != std::wstring::npos)
+            heads.push_back(op.text.substr(op.text.find(L"：") + 1));
+    }
+    EXPECT_EQ(heads,
+              (std::vector<std::wstring>{L"        34.5        34.5", L"      0.0 NG        29.5",
+                                         L"      0.0 NG        29.5"}));
 }
 
 // On screen section 7) starts below the bearing-pressure figure of the summary.
