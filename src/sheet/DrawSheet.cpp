@@ -189,7 +189,8 @@ private:
     }
     template <typename... Args>
     void Line(long long advance, const wchar_t* format, const Args&... args) {
-        Text(advance, FormatSheetLine(format, args...));
+        FormatSheetLineInto(m_line, format, args...);
+        Text(advance, m_line);
     }
 
     void InputData();
@@ -215,6 +216,7 @@ private:
     const bool m_phiInput; // rows of the friction angles only when phi was entered
     long long m_x = 0;
     long long m_y = 0;
+    std::wstring m_line; // the line being formatted; its storage serves every line
 };
 
 bool SheetComposer::StabilityPart() {

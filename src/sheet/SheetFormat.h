@@ -24,7 +24,7 @@ struct Argument {
 };
 
 // Appends the formatted line to out; arguments are taken in the order of the conversions.
-void AppendFormatted(std::wstring& out, const wchar_t* format, const Argument* args,
+void AppendFormatted(std::wstring& line, const wchar_t* format, const Argument* args,
                      std::size_t count);
 
 inline Argument Arg(double value) {
