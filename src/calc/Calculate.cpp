@@ -34,12 +34,14 @@ void EarthPressure(CRTData& c, CDesignResult& r) {
     r.B = c.m_T2 + c.m_L1 + c.m_L2;
     r.b = c.m_T2 - c.m_T1 - c.m_T3;
 
+    const double cosDelta = std::cos(c.m_delta);
+    const double sinDelta = std::sin(c.m_delta);
     r.PA = r.KA * 0.5 * c.m_gammaS * r.H * r.H;
-    r.Ph = r.PA * std::cos(c.m_delta);
-    r.Pv = r.PA * std::sin(c.m_delta);
+    r.Ph = r.PA * cosDelta;
+    r.Pv = r.PA * sinDelta;
     r.dPA = (c.m_q - c.m_qDeduct) * r.KA * r.H;
-    r.dPh = r.dPA * std::cos(c.m_delta);
-    r.dPv = r.dPA * std::sin(c.m_delta);
+    r.dPh = r.dPA * cosDelta;
+    r.dPv = r.dPA * sinDelta;
 }
 
 // Vertical loads on the base and their lever arms from the toe edge.
@@ -122,8 +124,9 @@ void Stability(const CRTData& c, CDesignResult& r) {
 // Reinforcement, balanced steel ratio and stress ratio of one member; dc is its cover.
 void DesignSection(const CRTData& c, const CDesignResult& r, int slot, double dc,
                    CMemberResult& m) {
-    m.a = c.GetBarArea(slot);
-    m.ft = c.GetBarAllowableStress(slot);
+    const CBarValues bar = c.GetBarValues(slot);
+    m.a = bar.area;
+    m.ft = bar.stress;
     const double fc = c.m_Fc / 3 / 10; // kN/cm^2
     const double n = r.n, gamma = r.gamma, ft = m.ft;
     m.at = std::fabs(m.M) / ft / m.j;

@@ -24,6 +24,12 @@ public:
     using std::wstring::operator=;
 };
 
+// The bar-table values of a slot's designation; both 0 when it does not resolve.
+struct CBarValues {
+    double area = 0.0;   // cm^2 of one bar
+    double stress = 0.0; // allowable tensile stress, kN/cm^2
+};
+
 // Bar slots of m_strBar, m_nPitch and m_dBarSpare.
 enum BarSlot { SLOT_WALL = 0, SLOT_TOE = 1, SLOT_HEEL = 2, SLOT_SPARE = 3, BAR_SLOTS = 4 };
 
@@ -48,6 +54,7 @@ public:
     void Serialize(CArchiveReader& ar);
 
     // Bar-table lookups for slot 0 (stem), 1 (toe) or 2 (heel).
+    CBarValues GetBarValues(int slot) const;       // area and stress in one lookup
     double GetBarArea(int slot) const;             // cm^2 of one bar
     double GetBarAllowableStress(int slot) const;  // kN/cm^2
     std::wstring GetBarGradeLabel(int slot) const; // grade of the bar that governs the stress
