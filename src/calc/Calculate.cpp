@@ -36,12 +36,14 @@ void EarthPressure(CRTData& c, CDesignResult& r) {
     r.B = c.m_T2 + c.m_L1 + c.m_L2;
     r.b = c.m_T2 - c.m_T1 - c.m_T3;
 
+    const double cosDelta = std::cos(c.m_delta);
+    const double sinDelta = std::sin(c.m_delta);
     r.PA = r.KA * 0.5 * c.m_gammaS * r.H * r.H;
-    r.Ph = r.PA * std::cos(c.m_delta);
-    r.Pv = r.PA * std::sin(c.m_delta);
+    r.Ph = r.PA * cosDelta;
+    r.Pv = r.PA * sinDelta;
     r.dPA = (c.m_q - c.m_qDeduct) * r.KA * r.H;
-    r.dPh = r.dPA * std::cos(c.m_delta);
-    r.dPv = r.dPA * std::sin(c.m_delta);
+    r.dPh = r.dPA * cosDelta;
+    r.dPv = r.dPA * sinDelta;
 }
 
 // Vertical loads on the base and their lever arms from the toe edge.

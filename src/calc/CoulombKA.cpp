@@ -7,10 +7,10 @@
 // s  = phi - alpha, or 0 when the slope reaches the friction angle.
 double CoulombKA(double phi, double theta, double delta, double alpha) {
     double s = phi - alpha > 0 ? phi - alpha : 0.0;
-    double r = std::sqrt(std::sin(phi + delta) * std::sin(s) /
-                         (std::cos(theta + delta) * std::cos(theta - alpha)));
+    double ctd = std::cos(theta + delta);
+    double r = std::sqrt(std::sin(phi + delta) * std::sin(s) / (ctd * std::cos(theta - alpha)));
     double cpt = std::cos(phi - theta);
     double ct = std::cos(theta);
     double onePlusR = 1 + r;
-    return cpt * cpt / (ct * ct * std::cos(theta + delta) * (onePlusR * onePlusR));
+    return cpt * cpt / (ct * ct * ctd * (onePlusR * onePlusR));
 }

@@ -33,8 +33,9 @@ void SectionDepths(double D, double cover, CMemberResult& m) {
 
 void DesignSection(const CRTData& c, const CDesignResult& r, int slot, double dc,
                    const CMemberStresses& s, CMemberResult& m) {
-    m.a = c.GetBarArea(slot);
-    m.ft = c.GetBarStress(slot, s.barEntry);
+    const CBarValues bar = c.GetBarValues(slot, s.barEntry);
+    m.a = bar.area;
+    m.ft = bar.stress;
     const double fc = s.fc;
     const double n = r.n, gamma = r.gamma, ft = m.ft;
     m.at = std::fabs(m.M) / ft / m.j;

@@ -24,6 +24,12 @@ public:
     using std::wstring::operator=;
 };
 
+// The bar-table values of a slot's designation; both 0 when it does not resolve.
+struct CBarValues {
+    double area = 0.0;   // cm^2 of one bar
+    double stress = 0.0; // allowable tensile stress, kN/cm^2
+};
+
 // Bar slots of m_strBar, m_nPitch and m_dBarSpare.
 // Stress entries of a bar-table row (N/mm^2): long-term allowable, short-term allowable and
 // yield point.
@@ -62,10 +68,12 @@ public:
     void Serialize(CArchiveReader& ar);
 
     // Bar-table lookups for slot 0 (stem), 1 (toe) or 2 (heel).
+    // Area (cm^2 of one bar) and a stress entry (BarStressEntry, kN/cm^2) in one lookup; for
+    // a two-part designation the stress is the lower of both parts by the rule of the
+    // allowable stress.
+    CBarValues GetBarValues(int slot, int entry) const;
     double GetBarArea(int slot) const;            // cm^2 of one bar
     double GetBarAllowableStress(int slot) const; // kN/cm^2
-    // A stress entry of the bar table (BarStressEntry) in kN/cm^2, for a two-part designation
-    // the lower of both parts by the rule of the allowable stress.
     double GetBarStress(int slot, int entry) const;
     std::wstring GetBarGradeLabel(int slot) const; // grade of the bar that governs the stress
 

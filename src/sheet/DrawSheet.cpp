@@ -331,7 +331,8 @@ private:
     }
     template <typename... Args>
     void Line(long long advance, const wchar_t* format, const Args&... args) {
-        Text(advance, FormatSheetLine(format, args...));
+        FormatSheetLineInto(m_line, format, args...);
+        Text(advance, m_line);
     }
 
     void InputData();
@@ -369,6 +370,7 @@ private:
     long long m_x = 0;
     long long m_y = 0;
     long long m_figureBottom = 0;
+    std::wstring m_line; // the line being formatted; its storage serves every line
 };
 
 bool SheetComposer::StabilityPart() {

@@ -1,41 +1,71 @@
 // printf-style formatting of the wide-character lines of the calculation sheet.
 //
-// The sheet's line formats are written as the designer wrote them, with "%s", "%2s", "%5s" or
-// "%7s" for a text field. glibc's wide formatted output reads a wide string only through
-// "%ls", so the formatter rewrites each text conversion before formatting. Field widths count
-// characters: "%2s" of "≧" gives " ≧". Numbers are printed in the C locale (decimal point
-// '.'); infinities and NaNs as glibc prints them ("inf", "-nan", ...).
+// The sheet's line formats are written as the designer wrote them. The conversions are those
+// of printf: "%[-][width][.precision]f" (double), "%[-][width]i" or "d" (int),
+// "%[-][width][.precision]s" (wide text; "%ls" is the same) and "%%"; they give exactly the
+// characters glibc's swprintf gives in the C locale: numbers with a decimal point '.' whatever the
+// user's locale, correctly rounded (ties to even, on the exact binary value), infinities and NaNs
+// as "inf", "-inf", "nan" and "-nan". Field widths count characters: "%2s" of "≧" gives " ≧". The
+// flags "+", " ", "0" and "#", "*" widths, the precision of an integer and other conversions are
+// not used by the sheet: such a conversion is copied as it is written.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace sheet_format_detail {
 
-// Formats with vswprintf after the rewrite of the text conversions; the arguments must
-// match the conversions of the format (double, int, const wchar_t*).
-std::wstring Format(const wchar_t* format, ...);
+// One argument of a line; a conversion of another kind reads the default of its own field.
+struct Argument {
+    double number = 0;
+    int integer = 0;
+    const wchar_t* text = L"";
+};
 
-inline double Arg(double value) {
-    return value;
+// Appends the formatted line to out; arguments are taken in the order of the conversions.
+void AppendFormatted(std::wstring& line, const wchar_t* format, const Argument* args,
+                     std::size_t count);
+
+inline Argument Arg(double value) {
+    Argument a;
+    a.number = value;
+    return a;
 }
-inline int Arg(int value) {
-    return value;
+inline Argument Arg(int value) {
+    Argument a;
+    a.integer = value;
+    return a;
 }
-inline const wchar_t* Arg(const wchar_t* text) {
-    return text;
+inline Argument Arg(const wchar_t* text) {
+    Argument a;
+    a.text = text;
+    return a;
 }
-inline const wchar_t* Arg(const std::wstring& text) {
-    return text.c_str();
+inline Argument Arg(const std::wstring& text) {
+    return Arg(text.c_str());
 }
-// Any other type (float, bool, long, a narrow string) would reach the variadic call with a
-// representation the format does not expect: refuse it at compile time.
-template <typename T> void Arg(const T&) = delete;
+// Any other type (float, bool, long, a narrow string) is refused at compile time, so that
+// each conversion gets the type it prints.
+template <typename T> Argument Arg(const T&) = delete;
 
 } // namespace sheet_format_detail
 
-// Formats one sheet line. Arguments: double for the floating conversions, int for "%i",
-// std::wstring or a wide literal for the text conversions.
+// Formats one sheet line into out, replacing its text (its storage is reused). Arguments:
+// double for the floating conversions, int for "%i", std::wstring or a wide literal for the
+// text conversions.
+template <typename... Args>
+void FormatSheetLineInto(std::wstring& out, const wchar_t* format, const Args&... args) {
+    const std::array<sheet_format_detail::Argument, sizeof...(Args)> list = {
+        sheet_format_detail::Arg(args)...};
+    out.clear();
+    sheet_format_detail::AppendFormatted(out, format, list.data(), list.size());
+}
+
+// Formats one sheet line.
 template <typename... Args>
 std::wstring FormatSheetLine(const wchar_t* format, const Args&... args) {
-    return sheet_format_detail::Format(format, sheet_format_detail::Arg(args)...);
+    std::wstring line;
+    FormatSheetLineInto(line, format, args...);
+    return line;
 }
