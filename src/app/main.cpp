@@ -1,32 +1,38 @@
 // TARVO, the desktop program: design of reinforced-concrete cantilever retaining walls.
 #include "DesktopShell.h"
 #include "FileDialogs.h"
+#include "GuardedApplication.h"
 #include "ModuleFolder.h"
 #include "QtMessageSink.h"
 #include "SettingsFile.h"
 #include "TARVOApp.h"
 #include "TextClipboard.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    CGuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARVO"));
     InstallUiDefaults();
 
     CQtMessageSink messages;
+    application.ReportTo(&messages);
     CQtFileDialogs files;
     CDesktopShell shell;
     CSystemClipboard clipboard;
-    CTARVOApp app(CAppServices{messages, files, shell, clipboard}, GetModuleFolder(),
-                  SettingsFilePath(QApplication::applicationFilePath()));
-    switch (app.InitInstance(QApplication::arguments().mid(1))) {
-    case CTARVOApp::StartUp::ShowWindow:
-        return QApplication::exec();
-    case CTARVOApp::StartUp::Finished:
-        return 0;
-    case CTARVOApp::StartUp::Failed:
-        break;
-    }
-    return 1;
+    int status = 1;
+    // Start-up runs outside the event loop: its exceptions are stopped here.
+    application.Guarded([&] {
+        CTARVOApp app(CAppServices{messages, files, shell, clipboard}, GetModuleFolder(),
+                      SettingsFilePath(QApplication::applicationFilePath()));
+        switch (app.InitInstance(QApplication::arguments().mid(1))) {
+        case CTARVOApp::StartUp::ShowWindow:
+            status = QApplication::exec();
+            break;
+        case CTARVOApp::StartUp::Finished:
+            status = 0;
+            break;
+        case CTARVOApp::StartUp::Failed:
+            break;
+        }
+    });
+    return status;
 }
