@@ -12,9 +12,11 @@
 #include "InputPanel.h"
 #include "MainFrame.h"
 #include "PanelControls.h"
+#include "PreviewPane.h"
 #include "TARVODoc.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -90,9 +93,13 @@ std::vector<int> MonkeyCommands() {
                 ids.push_back(item.id);
         }
     }
+    // The panel's buttons as well; adding and recalculating carry the panel's hostile text
+    // into the cases, so they come up more often than the rest.
     for (int id : {ID_DATA_ADD, ID_DATA_RECALC, ID_DATA_DELETE, ID_DATA_NEXT, ID_DATA_PREV,
                    ID_DATA_EDIT, ID_DATA_DETAIL, ID_CHECK_PHI})
         ids.push_back(id);
+    ids.insert(ids.end(), 8, ID_DATA_ADD);
+    ids.insert(ids.end(), 8, ID_DATA_RECALC);
     return ids;
 }
 
@@ -102,6 +109,8 @@ public:
         : m_random(seed), m_texts(HostileTexts()), m_commands(MonkeyCommands()) {
         application.ReportTo(&m_stopped);
         PrepareFiles();
+        for (int id : kPanelFields)
+            m_defaults[id] = m_app.Text(id);
         // Every modal window is answered as soon as it is the active one.
         QObject::connect(&m_answerer, &QTimer::timeout, [this] { AnswerModal(); });
         m_answerer.start(1);
@@ -111,7 +120,7 @@ public:
         for (int step = 1; step <= steps; ++step) {
             Step();
             QCoreApplication::processEvents();
-            if (step % 1000 == 0 && !SaveAndReloadAgree(step))
+            if (step % 500 == 0 && !SaveAndReloadAgree(step))
                 ++m_failures;
         }
         if (!SaveAndReloadAgree(steps))
@@ -155,11 +164,20 @@ private:
         m_app.messages.saveAnswer = static_cast<SaveAnswer>(Pick(3));
         m_app.files.openName = Pick(5) == 0 ? QString() : m_openPaths[Pick(m_openPaths.size())];
         m_app.files.saveName = Pick(5) == 0 ? QString() : m_savePaths[Pick(m_savePaths.size())];
+        if (m_app.Frame().IsPreviewOpen() && Coin()) {
+            // The preview's own buttons; its print button would print.
+            ++m_counts["preview buttons"];
+            const int index = CPreviewPane::Next + static_cast<int>(Pick(CPreviewPane::Close));
+            m_app.Frame().Preview().Action(index)->trigger();
+            return;
+        }
         switch (Pick(3)) {
-        case 0:
-            ++m_counts["commands"];
-            m_app.Frame().OnCommand(m_commands[Pick(m_commands.size())]);
+        case 0: {
+            const int id = m_commands[Pick(m_commands.size())];
+            ++m_counts[m_app.Frame().IsCommandEnabled(id) ? "commands" : "disabled commands"];
+            m_app.Frame().OnCommand(id);
             break;
+        }
         case 1:
             ++m_counts["keys"];
             PressKey();
@@ -179,25 +197,31 @@ private:
         const CAccelerator& accelerator = keys[Pick(keys.size())];
         if (Coin() && !LeftOut(accelerator.command)) {
             const QKeyCombination key = accelerator.key[0];
-            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            QTest::sendKeyEvent(QTest::Click, target, key.key(), QString(),
+                                key.keyboardModifiers());
             return;
         }
         static const Qt::Key plain[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return,
                                         Qt::Key_Escape, Qt::Key_Up,      Qt::Key_Down,
                                         Qt::Key_PageUp, Qt::Key_End,     Qt::Key_Delete,
                                         Qt::Key_A,      Qt::Key_9,       Qt::Key_Minus};
-        QTest::keyClick(target, plain[Pick(std::size(plain))],
-                        Coin() ? Qt::NoModifier : Qt::ControlModifier);
+        QTest::sendKeyEvent(QTest::Click, target, plain[Pick(std::size(plain))], QString(),
+                            Coin() ? Qt::NoModifier : Qt::ControlModifier);
     }
 
+    // The title takes any text; another field gets hostile text one time in four and
+    // otherwise its value of a new case back, so that cases can still be added.
     void EditPanel() {
         const int id = kPanelFields[Pick(std::size(kPanelFields))];
-        const QString& text = Hostile();
-        if (text.size() <= 40) {
+        const QString& text = id == IDC_TITLE || Pick(4) == 0 ? Hostile() : m_defaults[id];
+        const bool typeable = std::none_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7F;
+        });
+        if (text.size() <= 40 && typeable) {
             m_app.Type(id, text);
             return;
         }
-        // Long texts arrive as a paste would bring them.
+        // Long texts and control characters arrive as a paste would bring them.
         QWidget* control = m_app.Panel().Control(id);
         QLineEdit* edit = qobject_cast<QLineEdit*>(control);
         if (auto* combo = qobject_cast<QComboBox*>(control))
@@ -246,6 +270,7 @@ private:
     bool SaveAndReloadAgree(int step) {
         CTARVODoc& doc = m_app.Doc();
         const std::vector<std::uint8_t> before = doc.SaveToBytes();
+        m_mostCases = std::max(m_mostCases, doc.GetCaseCount());
         const QString path = m_app.TempFile(QStringLiteral("check-%1.tarvo").arg(step));
         ++m_counts["save and reload checks"];
         if (!doc.OnSaveDocument(path.toStdString())) {
@@ -269,9 +294,10 @@ private:
         std::printf("steps: %d\n", steps);
         for (const auto& [what, count] : m_counts)
             std::printf("%s: %d\n", what.c_str(), count);
-        std::printf("cases at the end: %d\n", m_app.Doc().GetCaseCount());
+        std::printf("most cases at a save and reload check: %d\n", m_mostCases);
         std::printf("program's own boxes: %zu\n", m_app.messages.shown.size());
         std::printf("commands stopped by an exception: %zu\n", m_stopped.shown.size());
+        std::printf("main window still shown: %s\n", m_app.Frame().isVisible() ? "yes" : "no");
         std::printf("failed checks: %d\n", m_failures);
         std::printf("%s\n", m_failures == 0 && m_stopped.shown.empty() ? "PASS" : "FAIL");
     }
@@ -285,7 +311,9 @@ private:
     std::vector<QString> m_savePaths;
     std::vector<QString> m_openPaths;
     std::map<std::string, int> m_counts;
+    std::map<int, QString> m_defaults;
     int m_failures = 0;
+    int m_mostCases = 0;
 };
 
 } // namespace
