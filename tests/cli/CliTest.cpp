@@ -68,7 +68,7 @@ protected:
 
     // Standard output goes to a file of the test, or to `device` (and is then not read back).
     RunResult Run(const std::vector<std::string>& args, const fs::path& device = {}) {
-        std::string command = Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
+        std::string command = m_shellPrefix + Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
         for (const std::string& arg : args)
             command += " " + Quote(arg);
         const fs::path out = device.empty() ? m_dir / "stdout" : device;
@@ -94,6 +94,7 @@ protected:
     }
 
     fs::path m_dir;
+    std::string m_shellPrefix; // shell commands run before the program, e.g. a ulimit
 };
 
 std::string FirstLine(const std::string& text) {
@@ -285,6 +286,9 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
     // Not a case file: read without waiting or running out of memory, and refused.
     const std::string notRegular = failed + " (" + Utf8(L"通常のファイルではありません。") + ")";
     ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    WriteBytes(Path("huge.tarvo"), {});
+    fs::resize_file(Path("huge.tarvo"), 257u * 1024 * 1024); // sparse
+    const std::string tooLarge = failed + " (" + Utf8(L"ファイルが大きすぎます。") + ")";
     struct Unreadable {
         std::vector<std::string> args;
         std::string message;
@@ -299,6 +303,7 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
         {{"check", Path("fifo")}, notRegular},
         {{"resave", "/dev/zero", Path("out.tarvo")}, notRegular},
         {{"table", Path("fifo")}, notRegular},
+        {{"sheet", Path("huge.tarvo")}, tooLarge},
     };
     for (const Unreadable& run : runs) {
         SCOPED_TRACE(run.args[0] + " " + run.args[1]);
@@ -308,6 +313,19 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
         EXPECT_NE(r.err.find(run.message), std::string::npos) << r.err;
     }
     EXPECT_FALSE(fs::exists(Path("out.tarvo")));
+}
+
+// Memory that runs out (here: a file within the size limit and a process allowed less) ends
+// the command with a message and status 2, not with an abort.
+TEST_F(Cli, RunningOutOfMemoryIsAMessageAndStatus2) {
+    WriteBytes(Path("large.tarvo"), {});
+    fs::resize_file(Path("large.tarvo"), 250u * 1024 * 1024); // sparse
+    m_shellPrefix = "ulimit -v 200000; ";
+    ASSERT_EQ(Run({"sheet"}).status, 0); // room enough for the program itself
+    RunResult r = Run({"sheet", Path("large.tarvo")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tarvo-cli: メモリが不足しています / out of memory\n");
 }
 
 TEST_F(Cli, BadCommandLinesGiveTheUsageAndStatus2) {
