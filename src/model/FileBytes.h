@@ -22,12 +22,12 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>&
 // folder is flushed after the rename.
 //
 // The file keeps its identity: a symbolic link, dangling or not, is followed and its target
-// written; an existing target's permissions are the new file's from its creation (it is never
-// readable by anyone the old file did not admit), and its owner, group and extended attributes
-// are kept where the system permits. A target the user may not write is refused with the
-// system's "access denied", a target that is not a regular file is refused, and so is a target
-// with more than one hard link: renaming over it would cut it off from its other names, and
-// writing it in place would leave a half-written file behind a crash or a full disk.
+// written; the new file for an existing target starts readable by its owner only and then takes
+// the old file's owner, group, permissions and extended attributes where the system permits, so
+// that it is never readable by anyone the old file did not admit. A target the user may not write
+// is refused with the system's "access denied", a target that is not a regular file is refused, and
+// so is a target with more than one hard link: renaming over it would cut it off from its other
+// names, and writing it in place would leave a half-written file behind a crash or a full disk.
 //
 // On failure the target is untouched, the temporary file is removed and `error` holds the
 // reason.
