@@ -3,6 +3,7 @@
 // named by TARVO_FIRST_PAINT_FD and ends. Started beside the program's data files, with the
 // program's command line.
 #include "DesktopProgram.h"
+#include "GuardedApplication.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -64,8 +65,8 @@ int main(int argc, char** argv) {
         std::fputs("TARVO_FIRST_PAINT_FD is not set\n", stderr);
         return 2;
     }
-    QApplication application(argc, argv);
+    CGuardedApplication application(argc, argv);
     CFirstPaintReport report(std::atoi(fd));
     application.installEventFilter(&report);
-    return RunDesktopProgram();
+    return RunDesktopProgram(application);
 }

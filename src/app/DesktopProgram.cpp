@@ -2,6 +2,7 @@
 
 #include "DesktopShell.h"
 #include "FileDialogs.h"
+#include "GuardedApplication.h"
 #include "ModuleFolder.h"
 #include "QtMessageSink.h"
 #include "SettingsFile.h"
@@ -10,23 +11,30 @@
 
 #include <QApplication>
 
-int RunDesktopProgram() {
+int RunDesktopProgram(CGuardedApplication& application) {
     QApplication::setApplicationName(QStringLiteral("TARVO"));
     InstallUiDefaults();
 
     CQtMessageSink messages;
+    application.ReportTo(&messages);
     CQtFileDialogs files;
     CDesktopShell shell;
     CSystemClipboard clipboard;
-    CTARVOApp app(CAppServices{messages, files, shell, clipboard}, GetModuleFolder(),
-                  SettingsFilePath(QApplication::applicationFilePath()));
-    switch (app.InitInstance(QApplication::arguments().mid(1))) {
-    case CTARVOApp::StartUp::ShowWindow:
-        return QApplication::exec();
-    case CTARVOApp::StartUp::Finished:
-        return 0;
-    case CTARVOApp::StartUp::Failed:
-        break;
-    }
-    return 1;
+    int status = 1;
+    application.Guarded([&] {
+        CTARVOApp app(CAppServices{messages, files, shell, clipboard}, GetModuleFolder(),
+                      SettingsFilePath(QApplication::applicationFilePath()));
+        switch (app.InitInstance(QApplication::arguments().mid(1))) {
+        case CTARVOApp::StartUp::ShowWindow:
+            status = QApplication::exec();
+            break;
+        case CTARVOApp::StartUp::Finished:
+            status = 0;
+            break;
+        case CTARVOApp::StartUp::Failed:
+            break;
+        }
+    });
+    application.ReportTo(nullptr);
+    return status;
 }

@@ -2,5 +2,8 @@
 // the caller has made: settings file, command line, main window.
 #pragma once
 
-// Returns the program's exit status.
-int RunDesktopProgram();
+class CGuardedApplication;
+
+// Returns the program's exit status. An exception of the start-up, which runs outside the
+// event loop, is stopped here with its message like one of an event handler.
+int RunDesktopProgram(CGuardedApplication& application);

@@ -1,9 +1,8 @@
 // TARVO, the desktop program: design of reinforced-concrete cantilever retaining walls.
 #include "DesktopProgram.h"
-
-#include <QApplication>
+#include "GuardedApplication.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return RunDesktopProgram();
+    CGuardedApplication application(argc, argv);
+    return RunDesktopProgram(application);
 }

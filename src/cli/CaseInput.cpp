@@ -14,6 +14,14 @@ const CliOption kReinfOption = {
     "reinf", "PATH", "鉄筋データのファイル。既定: 実行ファイルと同じフォルダの reinf.txt",
     "bar table file; default: reinf.txt beside the executable"};
 
+const char kNoCaseMessage[] = "ファイルにケースがありません / the file holds no case";
+
+namespace {
+
+bool g_barTableMissing = false;
+
+} // namespace
+
 bool LoadCaseDocument(const std::string& path, CaseDocument& document) {
     std::vector<std::uint8_t> bytes;
     std::string reason;
@@ -41,7 +49,7 @@ bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document) {
 CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document) {
     const int count = static_cast<int>(document.cases.size());
     if (count == 0) {
-        PrintError("ファイルにケースがありません / the file holds no case");
+        PrintError(kNoCaseMessage);
         return nullptr;
     }
     int index = document.settings.nCurrent;
@@ -58,9 +66,19 @@ CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document) {
 }
 
 void LoadBarTableFor(const ParsedArgs& args) {
-    const std::string* path = args.Value(kReinfOption.name);
-    if (!LoadBarTable(path != nullptr ? *path : GetModuleFolder() + "reinf.txt"))
-        PrintError(kBarTableLoadFailedMessage);
+    const std::string* option = args.Value(kReinfOption.name);
+    const std::string path = option != nullptr ? *option : GetModuleFolder() + "reinf.txt";
+    BarTableLoad table = LoadBarTable(path);
+    g_barTableMissing = !table;
+    if (!table)
+        PrintError(path + ": " + EncodeUtf8(kBarTableLoadFailedMessage) + " (" + table.reason +
+                   ")");
+    if (table.linesLeftOut)
+        PrintError(path + ": " + EncodeUtf8(kBarTableLinesLeftOutMessage));
+}
+
+bool BarTableMissing() {
+    return g_barTableMissing;
 }
 
 CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document) {

@@ -34,6 +34,15 @@ CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document);
 // standard error, when the file or the case cannot be had.
 CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document);
 
+// Said when a file holds no case at all.
+extern const char kNoCaseMessage[];
+
 // Loads the bar table from --reinf, else from reinf.txt beside the executable. A table that
-// cannot be loaded is reported on standard error; the commands run on with an empty table.
+// cannot be loaded is reported on standard error with the path tried and the reason; the
+// commands run on with an empty table. Valid lines beyond the table's twenty rows are said
+// once.
 void LoadBarTableFor(const ParsedArgs& args);
+
+// Whether LoadBarTableFor found no table: a command that then completes ends with
+// kExitWithoutBarTable.
+bool BarTableMissing();

@@ -11,6 +11,10 @@ int RunCheck(const ParsedArgs& args) {
     CaseDocument document;
     if (!LoadCaseDocument(args.operands[0], document))
         return kExitError;
+    if (document.cases.empty()) {
+        PrintError(kNoCaseMessage);
+        return kExitError;
+    }
     int status = kExitOk;
     for (std::size_t i = 0; i < document.cases.size(); ++i) {
         CRTData& record = document.cases[i];
@@ -29,9 +33,10 @@ const CliCommand kCheckCommand = {
     "check",
     "FILE.tarvo",
     "ファイルの全ケースの入力チェックを行い、ケースごとに番号と表題、続けて\n"
-    "エラーメッセージ（なければ OK）を書きます。\n",
+    "エラーメッセージ（なければ OK）を書きます。ケースのないファイルはエラーです。\n",
     "Checks the input of every case of the file and writes, per case, its number and title\n"
-    "followed by the error messages (OK when there are none).\n",
+    "followed by the error messages (OK when there are none). A file without cases is an\n"
+    "error.\n",
     {},
     1,
     1,

@@ -9,8 +9,9 @@
 
 enum ExitStatus {
     kExitOk = 0,
-    kExitCheckFailed = 1, // the command ran and found a case that fails validation
-    kExitError = 2,       // bad command line, unreadable input, unwritable output
+    kExitCheckFailed = 1,     // the command ran and found a case that fails validation
+    kExitError = 2,           // bad command line, unreadable input, unwritable output
+    kExitWithoutBarTable = 3, // the output is written, computed without a bar table
 };
 
 struct CliCommand {

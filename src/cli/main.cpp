@@ -1,8 +1,13 @@
 // tarvo-cli: the retaining-wall design engine on the command line. The first argument names
 // the command; the rest goes to the command through the shared option parser.
+#include "CaseInput.h"
 #include "Command.h"
 #include "Console.h"
+#include "SystemErrorText.h"
+#include "TextCodec.h"
 
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -55,9 +60,13 @@ std::string HelpText() {
             "  0  成功 / success\n"
             "  1  入力チェックでエラーになったケースがある (check) / a case fails the input "
             "check (check)\n"
-            "  2  コマンドラインの誤り、読めない入力、書けない出力。メッセージは標準エラーに\n"
-            "     出ます / bad command line, unreadable input or unwritable output; the message\n"
-            "     goes to standard error\n";
+            "  2  コマンドラインの誤り、読めない入力、ケースのないファイル、書けない出力\n"
+            "     （標準出力を含む）。メッセージは標準エラーに出ます / bad command line,\n"
+            "     unreadable input, a file without cases, or unwritable output (standard output\n"
+            "     included); the message goes to standard error\n"
+            "  3  鉄筋データを読み込めなかった。出力は鉄筋データなしで計算して書きました\n"
+            "     / the bar table could not be loaded; the output was computed without it and\n"
+            "     written\n";
     return text;
 }
 
@@ -86,10 +95,8 @@ const CliCommand* FindCommand(const std::string& name) {
     return nullptr;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+// The command's own status, made 3 when it completed without a bar table.
+int RunCommand(const std::vector<std::string>& args) {
     if (WantsHelp(args)) {
         PrintOut(HelpText());
         return kExitOk;
@@ -108,5 +115,31 @@ int main(int argc, char** argv) {
     if (n < command->minOperands || n > command->maxOperands)
         return UsageError(std::string("引数の数が違います / wrong number of arguments for ") +
                           command->name);
-    return command->run(parsed);
+    int status = command->run(parsed);
+    return status == kExitOk && BarTableMissing() ? kExitWithoutBarTable : status;
+}
+
+// An exception that reaches here ends the command as a failure with a message, never as an
+// abort.
+int RunGuarded(const std::vector<std::string>& args) {
+    try {
+        return RunCommand(args);
+    } catch (const std::bad_alloc&) {
+        PrintError("メモリが不足しています / out of memory");
+    } catch (const std::exception& e) {
+        PrintError(std::string("予期しないエラーです / unexpected error: ") + e.what());
+    }
+    return kExitError;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int status = RunGuarded(std::vector<std::string>(argv + 1, argv + argc));
+    if (int code = FinishOutput()) {
+        PrintError("標準出力に書き込めません / cannot write to standard output (" +
+                   EncodeUtf8(SystemErrorText(code)) + ")");
+        return kExitError;
+    }
+    return status;
 }

@@ -47,8 +47,11 @@ CTARVODoc::CTARVODoc(const CDocServices& services, const std::filesystem::path& 
     std::filesystem::path picture = m_folder / "manual.svg";
     if (std::filesystem::is_regular_file(picture, error))
         m_pathManual = picture;
-    if (!LoadBarTable(m_folder / "reinf.txt"))
+    BarTableLoad table = LoadBarTable(m_folder / "reinf.txt");
+    if (!table)
         ShowWarning(m_services.messages, kBarTableLoadFailedMessage);
+    if (table.linesLeftOut)
+        ShowWarning(m_services.messages, kBarTableLinesLeftOutMessage);
 }
 
 bool CTARVODoc::OnNewDocument() {

@@ -1,9 +1,12 @@
 #include "BarTable.h"
 
+#include "FileBytes.h"
+#include "TextCodec.h"
+
 #include <cctype>
 #include <climits>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 BARDATA g_barTable[kBarTableRows];
@@ -31,8 +34,9 @@ bool ScanToken(const std::string& field, size_t& pos, wchar_t* out, size_t maxLe
     return true;
 }
 
-// Reads one decimal integer as "%d" does: leading white space, optional sign, digits.
-// Values beyond the range of int saturate instead of overflowing.
+// Reads one decimal integer as "%d" does: leading white space, optional sign, digits. A value
+// outside the range of int is no number of the table: saturated, an area of 4294967423 would
+// pass as a very large bar.
 bool ScanInt(const std::string& s, size_t& pos, int& value) {
     while (pos < s.size() && IsBlank(s[pos]))
         ++pos;
@@ -41,15 +45,19 @@ bool ScanInt(const std::string& s, size_t& pos, int& value) {
         negative = s[pos++] == '-';
     if (pos >= s.size() || !std::isdigit(static_cast<unsigned char>(s[pos])))
         return false;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long v = 0;
+    bool inRange = true;
     while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos]))) {
-        if (v <= INT_MAX)
+        if (inRange) {
             v = v * 10 + (s[pos] - '0');
+            inRange = v <= limit;
+        }
         ++pos;
     }
-    if (negative)
-        v = -v;
-    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+    if (!inRange)
+        return false;
+    value = static_cast<int>(negative ? -v : v);
     return true;
 }
 
@@ -80,28 +88,43 @@ bool ParseLine(const std::string& line, BARDATA& row) {
 
 } // namespace
 
-bool LoadBarTable(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+BarTableLoad LoadBarTable(const std::filesystem::path& path) {
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!ReadFileBytes(path, bytes, reason)) {
+        std::memset(g_barTable, 0, sizeof g_barTable);
+        return {false, false, reason};
+    }
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     return LoadBarTable(in);
 }
 
-bool LoadBarTable(std::istream& in) {
+BarTableLoad LoadBarTable(std::istream& in) {
     BARDATA table[kBarTableRows] = {};
     int rows = 0;
+    BarTableLoad load;
     std::string line;
     if (in && std::getline(in, line)) { // the heading line is skipped
-        while (rows < kBarTableRows && std::getline(in, line)) {
+        while (!load.linesLeftOut && std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             // The file is text: a NUL byte ends the line, as it ends any C string. Read as a
             // character, NUL bytes would make a row with an empty designation.
             if (std::size_t nul = line.find('\0'); nul != std::string::npos)
                 line.erase(nul);
-            if (ParseLine(line, table[rows]))
-                ++rows;
+            BARDATA row;
+            if (!ParseLine(line, row))
+                continue;
+            if (rows < kBarTableRows)
+                table[rows++] = row;
+            else
+                load.linesLeftOut = true;
         }
     }
     // A failed load leaves an empty table: every lookup then resolves to zero.
     std::memcpy(g_barTable, table, sizeof table);
-    return rows > 0;
+    load.loaded = rows > 0;
+    if (!load.loaded)
+        load.reason = EncodeUtf8(L"有効な行がありません。");
+    return load;
 }

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -65,15 +66,17 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    RunResult Run(const std::vector<std::string>& args) {
-        std::string command = Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
+    // Standard output goes to a file of the test, or to `device` (and is then not read back).
+    RunResult Run(const std::vector<std::string>& args, const fs::path& device = {}) {
+        std::string command = m_shellPrefix + Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
         for (const std::string& arg : args)
             command += " " + Quote(arg);
-        fs::path out = m_dir / "stdout";
+        const fs::path out = device.empty() ? m_dir / "stdout" : device;
         fs::path err = m_dir / "stderr";
         command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
         int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(out), ReadText(err)};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, device.empty() ? ReadText(out) : "",
+                ReadText(err)};
     }
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
@@ -91,6 +94,7 @@ protected:
     }
 
     fs::path m_dir;
+    std::string m_shellPrefix; // shell commands run before the program, e.g. a ulimit
 };
 
 std::string FirstLine(const std::string& text) {
@@ -133,12 +137,77 @@ TEST_F(Cli, SheetOfTheCurrentOrTheChosenCase) {
     }
 }
 
-// A bar table that cannot be loaded is reported, and the sheet is written all the same.
-TEST_F(Cli, SheetWithoutBarTableStillWritesTheSheet) {
-    RunResult r = Run({"sheet", "--reinf", Path("missing.txt")});
+// A bar table that cannot be loaded is reported with the path tried and the reason, the output
+// is written all the same, and the exit status 3 tells a batch.
+TEST_F(Cli, OutputWithoutBarTableIsWrittenAndEndsWithStatus3) {
+    fs::create_directory(Path("folder"));
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    WriteBytes(Path("heading-only.txt"), {'h', '\n'});
+    const struct {
+        std::string path;
+        std::wstring reason;
+    } tables[] = {
+        {Path("missing.txt"), L"ファイルまたはフォルダーが見つかりません。"},
+        {Path("folder"), L"ファイルではなくフォルダーです。"},
+        {Path("fifo"), L"通常のファイルではありません。"},
+        {"/dev/zero", L"通常のファイルではありません。"},
+        {Path("heading-only.txt"), L"有効な行がありません。"},
+    };
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.path);
+        const std::string said = "tarvo-cli: " + table.path + ": " +
+                                 Utf8(kBarTableLoadFailedMessage) + " (" + Utf8(table.reason) +
+                                 ")\n";
+        RunResult sheet = Run({"sheet", "--reinf", table.path});
+        EXPECT_EQ(sheet.status, 3);
+        EXPECT_EQ(sheet.err, said);
+        EXPECT_EQ(FirstLine(sheet.out), Utf8(CRTData().m_strTitle));
+
+        RunResult pdf = Run({"pdf", "-o", Path("out.pdf"), "--reinf", table.path});
+        EXPECT_EQ(pdf.status, 3);
+        EXPECT_EQ(pdf.err, said);
+        EXPECT_EQ(ReadText(Path("out.pdf")).substr(0, 5), "%PDF-");
+    }
+    // A failure of the command itself keeps its own status.
+    RunResult missing = Run({"sheet", Path("missing.tarvo"), "--reinf", Path("missing.txt")});
+    EXPECT_EQ(missing.status, 2);
+}
+
+// Valid lines beyond the twentieth are said once; the sheet is computed with the first twenty.
+TEST_F(Cli, BarTableLinesBeyondTheTwentiethAreSaidOnce) {
+    std::string table = "heading\n";
+    for (int i = 0; i < 25; ++i)
+        table += "D13 SD295 127,127,195,295,40,995,295\n";
+    WriteBytes(Path("long.txt"), Bytes(table.begin(), table.end()));
+    RunResult r = Run({"sheet", "--reinf", Path("long.txt")});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "tarvo-cli: " + Utf8(kBarTableLoadFailedMessage) + "\n");
+    EXPECT_EQ(r.err,
+              "tarvo-cli: " + Path("long.txt") + ": " + Utf8(kBarTableLinesLeftOutMessage) + "\n");
     EXPECT_EQ(FirstLine(r.out), Utf8(CRTData().m_strTitle));
+}
+
+// Output that does not reach standard output is a failure with its reason, whichever command
+// wrote it.
+TEST_F(Cli, StandardOutputThatCannotBeWrittenIsStatus2) {
+    const std::string file = TwoCaseFile("two.tarvo", 0, 1.2);
+    const std::string said =
+        "tarvo-cli: 標準出力に書き込めません / cannot write to standard output (" +
+        Utf8(L"ディスクの空き領域が不足しています。") + ")\n";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"sheet", file}, {"check", file}, {"table", file}, {"--help"}}) {
+        SCOPED_TRACE(args[0]);
+        RunResult r = Run(args, "/dev/full");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, said);
+    }
+}
+
+TEST_F(Cli, CheckOfAFileWithoutCasesSaysSo) {
+    WriteBytes(Path("empty.tarvo"), WriteCaseFile(CDocSettings(), {}));
+    RunResult r = Run({"check", Path("empty.tarvo")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tarvo-cli: ファイルにケースがありません / the file holds no case\n");
 }
 
 TEST_F(Cli, CheckReportsEveryCaseAndFailsWhenOneFails) {
@@ -214,6 +283,12 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
     WriteBytes(Path("cut.tarvo"), Bytes(whole.begin(), whole.begin() + whole.size() / 2));
     const std::string format = Utf8(CaseFileStatusMessage(CaseFileStatus::UnexpectedFormat));
     const std::string failed = Utf8(CaseFileStatusMessage(CaseFileStatus::ReadFailure));
+    // Not a case file: read without waiting or running out of memory, and refused.
+    const std::string notRegular = failed + " (" + Utf8(L"通常のファイルではありません。") + ")";
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    WriteBytes(Path("huge.tarvo"), {});
+    fs::resize_file(Path("huge.tarvo"), 257u * 1024 * 1024); // sparse
+    const std::string tooLarge = failed + " (" + Utf8(L"ファイルが大きすぎます。") + ")";
     struct Unreadable {
         std::vector<std::string> args;
         std::string message;
@@ -224,6 +299,11 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
         {{"resave", Path("cut.tarvo"), Path("out.tarvo")}, format},
         {{"sheet", Path("missing.tarvo")}, failed},
         {{"check", m_dir.string()}, failed},
+        {{"sheet", "/dev/zero"}, notRegular},
+        {{"check", Path("fifo")}, notRegular},
+        {{"resave", "/dev/zero", Path("out.tarvo")}, notRegular},
+        {{"table", Path("fifo")}, notRegular},
+        {{"sheet", Path("huge.tarvo")}, tooLarge},
     };
     for (const Unreadable& run : runs) {
         SCOPED_TRACE(run.args[0] + " " + run.args[1]);
@@ -233,6 +313,19 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
         EXPECT_NE(r.err.find(run.message), std::string::npos) << r.err;
     }
     EXPECT_FALSE(fs::exists(Path("out.tarvo")));
+}
+
+// Memory that runs out (here: a file within the size limit and a process allowed less) ends
+// the command with a message and status 2, not with an abort.
+TEST_F(Cli, RunningOutOfMemoryIsAMessageAndStatus2) {
+    WriteBytes(Path("large.tarvo"), {});
+    fs::resize_file(Path("large.tarvo"), 250u * 1024 * 1024); // sparse
+    m_shellPrefix = "ulimit -v 200000; ";
+    ASSERT_EQ(Run({"sheet"}).status, 0); // room enough for the program itself
+    RunResult r = Run({"sheet", Path("large.tarvo")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tarvo-cli: メモリが不足しています / out of memory\n");
 }
 
 TEST_F(Cli, BadCommandLinesGiveTheUsageAndStatus2) {
@@ -260,7 +353,7 @@ TEST_F(Cli, HelpExplainsEveryCommand) {
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, "");
         for (const char* text : {"tarvo-cli sheet", "tarvo-cli check", "tarvo-cli resave", "--case",
-                                 "--reinf", "使い方", "usage"})
+                                 "--reinf", "使い方", "usage", "\n  3  "})
             EXPECT_NE(r.out.find(text), std::string::npos) << text;
     }
 }

@@ -12,11 +12,14 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const wchar_t kBarTableFailed[] = L"鉄筋データ[reinf.txt]の読み込みに失敗しました";
+const wchar_t kBarTableLeftOut[] =
+    L"鉄筋データ[reinf.txt]の有効な行のうち、先頭の20行だけを読み込みました";
 const wchar_t kDeleteQuestion[] = L"現在表示されているデータを削除します";
 const wchar_t kUnexpectedFormat[] = L"予期しないファイル形式です。";
 const wchar_t kOpenFailed[] = L"ドキュメントを開くことに失敗しました。";
@@ -40,17 +43,50 @@ public:
 
 // ---------------------------------------------------------------- construction
 
+template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+// What the folder holds as "reinf.txt".
+enum class BarTableFile { Shipped, Missing, Folder, Fifo, TwentyOneRows };
+
 struct FolderCase {
-    bool barTable;
+    const char* name;
+    BarTableFile barTable;
     bool picture;
+    std::vector<std::wstring> messages;
 };
+
+void MakeBarTable(BarTableFile kind, const std::filesystem::path& path) {
+    switch (kind) {
+    case BarTableFile::Shipped:
+        std::filesystem::copy_file(TARVO_BIN_DIR "/reinf.txt", path);
+        break;
+    case BarTableFile::Missing:
+        break;
+    case BarTableFile::Folder:
+        std::filesystem::create_directory(path);
+        break;
+    case BarTableFile::Fifo:
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        break;
+    case BarTableFile::TwentyOneRows: {
+        std::ofstream out(path);
+        out << "heading\n";
+        for (int i = 1; i <= 21; ++i)
+            out << "D" << 10 + i << " SD295 " << i << ",0,100,0,0,0,0\n";
+        break;
+    }
+    }
+}
 
 class DocConstruction : public ::testing::TestWithParam<FolderCase> {};
 
-TEST_P(DocConstruction, ReportsAMissingBarTableOnceAndFindsThePicture) {
+// Whatever stands in the folder as the bar table, construction neither waits nor fails, and
+// says once what went wrong.
+TEST_P(DocConstruction, ReportsTheBarTableOnceAndFindsThePicture) {
     CScratchFolder folder;
-    if (GetParam().barTable)
-        std::filesystem::copy_file(TARVO_BIN_DIR "/reinf.txt", folder.path / "reinf.txt");
+    MakeBarTable(GetParam().barTable, folder.path / "reinf.txt");
     if (GetParam().picture)
         std::ofstream(folder.path / "manual.svg") << "<svg/>";
     CFakeMessages messages;
@@ -60,14 +96,12 @@ TEST_P(DocConstruction, ReportsAMissingBarTableOnceAndFindsThePicture) {
     CFakeEditDialog edit;
     CTARVODoc doc({messages, views, shell, option, edit}, folder.path);
 
-    if (GetParam().barTable) {
-        EXPECT_TRUE(messages.shown.empty());
-    } else {
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].caption, L"TARVO");
-        EXPECT_EQ(messages.shown[0].text, kBarTableFailed);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    ASSERT_EQ(messages.shown.size(), GetParam().messages.size());
+    for (std::size_t i = 0; i < messages.shown.size(); ++i) {
+        EXPECT_EQ(messages.shown[i].caption, L"TARVO");
+        EXPECT_EQ(messages.shown[i].text, GetParam().messages[i]);
+        EXPECT_EQ(messages.shown[i].icon, MessageIcon::Warning);
+        EXPECT_EQ(messages.shown[i].buttons, MessageButtons::Ok);
     }
     EXPECT_EQ(doc.m_pathManual.empty(), !GetParam().picture);
     EXPECT_TRUE(doc.m_arCases.empty());
@@ -78,12 +112,15 @@ TEST_P(DocConstruction, ReportsAMissingBarTableOnceAndFindsThePicture) {
     EXPECT_EQ(shell.opened[0], folder.path / "readme.txt");
 }
 
-void PrintTo(const FolderCase& c, std::ostream* os) {
-    *os << "bar table " << c.barTable << ", picture " << c.picture;
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, DocConstruction,
-                         ::testing::Values(FolderCase{true, true}, FolderCase{false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Folders, DocConstruction,
+    ::testing::Values(FolderCase{"Shipped", BarTableFile::Shipped, true, {}},
+                      FolderCase{"Missing", BarTableFile::Missing, false, {kBarTableFailed}},
+                      FolderCase{"Folder", BarTableFile::Folder, false, {kBarTableFailed}},
+                      FolderCase{"Fifo", BarTableFile::Fifo, false, {kBarTableFailed}},
+                      FolderCase{
+                          "TwentyOneRows", BarTableFile::TwentyOneRows, false, {kBarTableLeftOut}}),
+    CaseName<FolderCase>);
 
 // ---------------------------------------------------------------- enable rules
 
@@ -93,10 +130,6 @@ struct EnableCase {
     int current;
     std::vector<int> enabled;
 };
-
-template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
 
 class DocEnableRules : public DocTest, public ::testing::WithParamInterface<EnableCase> {};
 
@@ -545,13 +578,20 @@ TEST_F(DocTest, SavedFileOpensAgainAndFileErrorsAreReported) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.OnOpenDocument(folder.path / "missing.tarvo"));
     EXPECT_FALSE(doc.OnOpenDocument(folder.path));
+    // Neither a FIFO without a writer nor an endless device is read.
+    ASSERT_EQ(mkfifo((folder.path / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(doc.OnOpenDocument(folder.path / "fifo"));
+    EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));
     // The system's reason follows in Japanese, whatever the process locale.
-    ASSERT_EQ(messages.shown.size(), 3u);
+    ASSERT_EQ(messages.shown.size(), 5u);
     const std::wstring notFound = L"ファイルまたはフォルダーが見つかりません。";
     EXPECT_EQ(messages.shown[0].text, std::wstring(kSaveFailed) + L"\n" + notFound);
     EXPECT_EQ(messages.shown[1].text, std::wstring(kOpenFailed) + L"\n" + notFound);
     EXPECT_EQ(messages.shown[2].text,
               std::wstring(kOpenFailed) + L"\n" + L"ファイルではなくフォルダーです。");
+    for (std::size_t i : {3, 4})
+        EXPECT_EQ(messages.shown[i].text,
+                  std::wstring(kOpenFailed) + L"\n" + L"通常のファイルではありません。");
     EXPECT_EQ(Titles(), std::vector<std::wstring>{L"a"});
 }
 

@@ -1,13 +1,16 @@
 // Reading the bar table and resolving designations against it.
 #include "BarTable.h"
 #include "RTData.h"
+#include "TextCodec.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,7 +19,7 @@ const char kHeading[] = "Bar Grade area,dia,ft,fts,perimeter,mass,fy\n";
 
 class BarTableTest : public ::testing::Test {
 protected:
-    bool Load(const std::string& body) {
+    BarTableLoad Load(const std::string& body) {
         std::ofstream(path_, std::ios::binary) << kHeading << body;
         return LoadBarTable(path_);
     }
@@ -64,11 +67,19 @@ TEST_F(BarTableTest, LineValidity) {
         {"D13 SD295 127 ,127,195,295,40,995,295", false, nullptr, nullptr, 0},
         {"D13 SD295 127,x,195,295,40,995,295", false, nullptr, nullptr, 0},
         {"D13 SD295", false, nullptr, nullptr, 0},
+        // Every number must fit in 32 bits; one that does not is no number of the line.
+        {"D13 SD295 2147483647,127,195,295,40,995,295", true, L"D13", L"SD295", 2147483647},
+        {"D13 SD295 -2147483648,127,195,295,40,995,295", true, L"D13", L"SD295", INT_MIN},
+        {"D13 SD295 000000000000000127,127,195,295,40,995,295", true, L"D13", L"SD295", 127},
+        {"D13 SD295 4294967423,127,195,295,40,995,295", false, nullptr, nullptr, 0},
+        {"D13 SD295 2147483648,127,195,295,40,995,295", false, nullptr, nullptr, 0},
+        {"D13 SD295 127,127,195,295,40,995,-2147483649", false, nullptr, nullptr, 0},
+        {"D13 SD295 127,99999999999999999999999,195,295,40,995,295", false, nullptr, nullptr, 0},
         {"", false, nullptr, nullptr, 0},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.line);
-        EXPECT_EQ(Load(std::string(k.line) + "\n"), k.valid);
+        EXPECT_EQ(Load(std::string(k.line) + "\n").loaded, k.valid);
         if (k.valid) {
             EXPECT_STREQ(g_barTable[0].szName, k.name);
             EXPECT_STREQ(g_barTable[0].szGrade, k.grade);
@@ -97,17 +108,60 @@ TEST_F(BarTableTest, LoadFailsWithoutValidRows) {
         EXPECT_EQ(c.GetBarAllowableStress(0), 0.0);
         EXPECT_EQ(c.GetBarGradeLabel(0), L"");
     }
-    EXPECT_FALSE(LoadBarTable(::testing::TempDir() + "no_such_dir/reinf.txt"));
 }
 
+// The first twenty valid lines are the table; only a valid line after them counts as left
+// out, however many invalid lines follow.
 TEST_F(BarTableTest, AtMostTwentyRowsAreHeld) {
-    std::string body;
-    for (int i = 1; i <= 21; ++i)
-        body += "D" + std::to_string(10 + i) + " SD295 " + std::to_string(i) + ",0,100,0,0,0,0\n";
-    ASSERT_TRUE(Load(body));
-    EXPECT_STREQ(g_barTable[19].szName, L"D30");
-    CRTData c = WithDesignation(L"D31"); // the 21st valid line
-    EXPECT_EQ(c.GetBarArea(0), 0.0);
+    std::string twenty;
+    for (int i = 1; i <= 20; ++i)
+        twenty += "D" + std::to_string(10 + i) + " SD295 " + std::to_string(i) + ",0,100,0,0,0,0\n";
+    const struct {
+        std::string after;
+        bool leftOut;
+    } cases[] = {
+        {"", false},
+        {"broken\n\nD13 SD295 4294967423,0,0,0,0,0,0\n", false},
+        {"D31 SD295 21,0,100,0,0,0,0\n", true},
+        {"broken\nD31 SD295 21,0,100,0,0,0,0\nD32 SD295 22,0,100,0,0,0,0", true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.after);
+        BarTableLoad load = Load(twenty + k.after);
+        ASSERT_TRUE(load);
+        EXPECT_EQ(load.linesLeftOut, k.leftOut);
+        EXPECT_STREQ(g_barTable[19].szName, L"D30");
+        EXPECT_DOUBLE_EQ(WithDesignation(L"D30").GetBarArea(0), 0.2);
+        EXPECT_EQ(WithDesignation(L"D31").GetBarArea(0), 0.0); // a 21st valid line
+    }
+}
+
+// What is not a regular file is no table, and the reason says why: a FIFO without a writer is
+// not waited for and a device is not read.
+TEST_F(BarTableTest, OnlyARegularFileIsRead) {
+    const std::string fifo = path_ + ".fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        const wchar_t* reason;
+    } cases[] = {
+        {fifo, L"通常のファイルではありません。"},
+        {"/dev/zero", L"通常のファイルではありません。"},
+        {::testing::TempDir(), L"ファイルではなくフォルダーです。"},
+        {::testing::TempDir() + "no_such_dir/reinf.txt",
+         L"ファイルまたはフォルダーが見つかりません。"},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.path);
+        ASSERT_TRUE(Load(kTable));
+        BarTableLoad load = LoadBarTable(k.path);
+        EXPECT_FALSE(load);
+        EXPECT_FALSE(load.linesLeftOut);
+        EXPECT_EQ(load.reason, EncodeUtf8(k.reason));
+        EXPECT_EQ(WithDesignation(L"D13").GetBarArea(0), 0.0);
+    }
+    std::remove(fifo.c_str());
+    EXPECT_EQ(Load("no valid line\n").reason, EncodeUtf8(L"有効な行がありません。"));
 }
 
 TEST_F(BarTableTest, Lookups) {
