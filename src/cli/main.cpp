@@ -2,6 +2,7 @@
 // the command; the rest goes to the command through the shared option parser.
 #include "Command.h"
 #include "Console.h"
+#include "Version.h"
 
 #include <string>
 #include <vector>
@@ -50,7 +51,8 @@ std::string HelpText() {
         text += "\n";
     }
     text += "オプション / options:\n"
-            "  --help, -h  このヘルプを表示します / shows this help\n\n"
+            "  --help, -h  このヘルプを表示します / shows this help\n"
+            "  --version   バージョンを表示します / shows the version\n\n"
             "終了ステータス / exit status:\n"
             "  0  成功 / success\n"
             "  1  入力チェックでエラーになったケースがある (check) / a case fails the input "
@@ -92,6 +94,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (WantsHelp(args)) {
         PrintOut(HelpText());
+        return kExitOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        PrintOut("tarvo-cli " TARVO_VERSION "\n");
         return kExitOk;
     }
     if (args.empty())
