@@ -27,6 +27,15 @@ public:
 // Bar slots of m_strBar, m_nPitch and m_dBarSpare.
 enum BarSlot { SLOT_WALL = 0, SLOT_TOE = 1, SLOT_HEEL = 2, SLOT_SPARE = 3, BAR_SLOTS = 4 };
 
+// The record's operations keep the names the users' calculation documents give them, but each
+// is defined in the layer that does the work, so the record itself stays plain data:
+//   Validate, Serialize, GetBar*                        in model (tarvo_model)
+//   Calculate                                           in calc  (tarvo_calc)
+//   DrawSheet, OutputLine, DrawWallFigure, DrawPressureFigure  in sheet (tarvo_sheet)
+// A program calls an operation only when it links the library that defines it; the libraries
+// link downwards (sheet -> calc -> model), so linking tarvo_sheet brings all of them. Moving the
+// declarations beside their definitions as free functions would split one record's interface
+// over three headers and rename what every reader of the sheet's formulas knows by these names.
 class CRTData {
 public:
     CRTData() = default;
