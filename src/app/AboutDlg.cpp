@@ -1,5 +1,7 @@
 #include "AboutDlg.h"
 
+#include "Version.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/tarvo.svg")).pixmap(40, 40));
     icon->setAlignment(Qt::AlignTop);
-    auto* version = new QLabel(QStringLiteral("Tarvo Version 1.03"));
+    auto* version = new QLabel(QStringLiteral("Tarvo Version " TARVO_VERSION));
     version->setTextFormat(Qt::PlainText);
     auto* notice = new QLabel(QStringLiteral("鉄筋コンクリート擁壁の安定計算と断面計算"));
     auto* responsibility =

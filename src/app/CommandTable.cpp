@@ -164,7 +164,7 @@ QString Prompt(int id) {
          QStringLiteral("ステータス バーの表示/非表示\nステータス バーの表示切り替え")},
         {ID_VIEW_CASE_TABLE, QStringLiteral("全ケースの結果と判定を一覧表示\nケース一覧")},
     };
-    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount)
+    if (IsRecentFileCommand(id))
         return QStringLiteral("指定のファイルを開く");
     auto it = prompts.find(id);
     return it == prompts.end() ? QString() : it->second;

@@ -33,6 +33,11 @@ enum FrameCommandId : int {
 
 inline constexpr int kRecentFileCount = 6;
 
+// Whether id is the command of one of the recent files of the file menu.
+inline constexpr bool IsRecentFileCommand(int id) {
+    return id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
+}
+
 // A menu entry; id 0 stands for a separator. The text carries its key after a tab.
 struct CMenuItem {
     int id;

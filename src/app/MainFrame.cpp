@@ -50,10 +50,6 @@ bool IsAvailableInPreview(int id) {
            id == ID_VIEW_STATUS_BAR;
 }
 
-bool IsRecentFile(int id) {
-    return id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
-}
-
 // The current case as the case file holds it; empty without a current case.
 std::vector<std::uint8_t> CurrentCaseBytes(CTARVODoc& doc) {
     const CRTData* current = doc.GetCase(doc.m_nCurrent);
@@ -230,7 +226,7 @@ void CMainFrame::ClosePreview() {
 bool CMainFrame::IsCommandEnabled(int id) const {
     if (IsPreviewOpen() && !IsAvailableInPreview(id))
         return false;
-    if (IsRecentFile(id))
+    if (IsRecentFileCommand(id))
         return id - ID_FILE_MRU_FILE1 < m_app.RecentFiles().Files().size();
     switch (id) {
     case ID_EDIT_UNDO:
@@ -256,7 +252,7 @@ void CMainFrame::OnCommand(int id) {
             m_splitter->ScrollAllToOrigin();
     } else if (docCommand != kDocCommands.end()) {
         (m_doc.*docCommand->second)();
-    } else if (IsRecentFile(id)) {
+    } else if (IsRecentFileCommand(id)) {
         m_app.OnFileMru(id - ID_FILE_MRU_FILE1);
     } else {
         switch (id) {

@@ -5,6 +5,7 @@
 #include "Console.h"
 #include "SystemErrorText.h"
 #include "TextCodec.h"
+#include "Version.h"
 
 #include <exception>
 #include <new>
@@ -55,7 +56,8 @@ std::string HelpText() {
         text += "\n";
     }
     text += "オプション / options:\n"
-            "  --help, -h  このヘルプを表示します / shows this help\n\n"
+            "  --help, -h  このヘルプを表示します / shows this help\n"
+            "  --version   バージョンを表示します / shows the version\n\n"
             "終了ステータス / exit status:\n"
             "  0  成功 / success\n"
             "  1  入力チェックでエラーになったケースがある (check) / a case fails the input "
@@ -99,6 +101,10 @@ const CliCommand* FindCommand(const std::string& name) {
 int RunCommand(const std::vector<std::string>& args) {
     if (WantsHelp(args)) {
         PrintOut(HelpText());
+        return kExitOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        PrintOut("tarvo-cli " TARVO_VERSION "\n");
         return kExitOk;
     }
     if (args.empty())

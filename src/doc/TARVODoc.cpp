@@ -43,6 +43,7 @@ CTARVODoc::CTARVODoc(const CDocServices& services) : CTARVODoc(services, GetModu
 
 CTARVODoc::CTARVODoc(const CDocServices& services, const std::filesystem::path& folder)
     : m_services(services), m_folder(folder) {
+    ApplySettings(CDocSettings{});
     std::error_code error;
     std::filesystem::path picture = m_folder / "manual.svg";
     if (std::filesystem::is_regular_file(picture, error))
@@ -57,11 +58,7 @@ CTARVODoc::CTARVODoc(const CDocServices& services, const std::filesystem::path& 
 bool CTARVODoc::OnNewDocument() {
     DeleteContents();
     SetModifiedFlag(false);
-    m_rcMargin = {1500, 1500, 1500, 1500};
-    m_nFontSize = 11;
-    m_nCurrent = -1;
-    m_bDrawFrame = 1;
-    m_bPageNumber = 1;
+    ApplySettings(CDocSettings{});
     m_bShowManual = true;
     if (m_pPanel) {
         FillPanelDefaults();
@@ -112,15 +109,19 @@ bool CTARVODoc::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
     }
     DeleteContents();
     m_arCases = std::move(cases);
+    ApplySettings(settings);
+    ShowStoredCurrent();
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CTARVODoc::ApplySettings(const CDocSettings& settings) {
     m_nFontSize = settings.nFontSize;
     m_nCurrent = settings.nCurrent;
     m_rcMargin = {settings.rcMargin[0], settings.rcMargin[1], settings.rcMargin[2],
                   settings.rcMargin[3]};
     m_bDrawFrame = settings.bDrawFrame;
     m_bPageNumber = settings.bPageNumber;
-    ShowStoredCurrent();
-    SetModifiedFlag(false);
-    return true;
 }
 
 void CTARVODoc::ShowStoredCurrent() {
@@ -295,7 +296,7 @@ void CTARVODoc::ShowChangedList() {
     UpdateAllViews();
 }
 
-bool CTARVODoc::ApplyEditList(const std::vector<CEditChoice>& choices) {
+void CTARVODoc::ApplyEditList(const std::vector<CEditChoice>& choices) {
     std::vector<CRTData> before = std::move(m_arCases);
     std::vector<bool> taken(before.size(), false);
     m_arCases.clear();
@@ -307,7 +308,6 @@ bool CTARVODoc::ApplyEditList(const std::vector<CEditChoice>& choices) {
         m_arCases.push_back(std::move(before[choice.index]));
         m_arCases.back().m_bPrint = choice.mark;
     }
-    return true;
 }
 
 void CTARVODoc::OnHelpManual() {

@@ -112,7 +112,7 @@ public:
     // Rebuilds the case list from the data edit dialog's choices: the chosen cases in the
     // chosen order with the chosen marks; cases not chosen are deleted. A case is taken once
     // at most and an index outside the list is passed over.
-    bool ApplyEditList(const std::vector<CEditChoice>& choices);
+    void ApplyEditList(const std::vector<CEditChoice>& choices);
 
     // Enable rules of the commands, shared by menus, toolbar and panel buttons.
     bool OnUpdateFileSave() const;     // save and save as
@@ -122,16 +122,19 @@ public:
     // The rule for any command id; commands without a rule are always enabled.
     bool IsCommandEnabled(int commandId) const;
 
-    int m_nFontSize = 11;  // points
-    int m_bDrawFrame = 1;  // frame round each printed page
-    int m_bPageNumber = 1; // "P - n" on each printed page
-    int m_nCurrent = -1;   // index of the current case, -1 for none
+    // The settings the case file carries; a new document takes those of CDocSettings.
+    int m_nFontSize;   // points
+    int m_bDrawFrame;  // frame round each printed page
+    int m_bPageNumber; // "P - n" on each printed page
+    int m_nCurrent;    // index of the current case, -1 for none
     std::vector<CRTData> m_arCases;
     CMarginRect m_rcMargin;
     bool m_bShowManual = true;          // the view shows the picture instead of the sheet
     std::filesystem::path m_pathManual; // the input explanation picture; empty when missing
 
 private:
+    // Takes the settings a new document starts with or a case file carries.
+    void ApplySettings(const CDocSettings& settings);
     // After the case list was read or written.
     void ShowStoredCurrent();
     void StepTo(int index);

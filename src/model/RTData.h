@@ -44,6 +44,15 @@ inline bool SeismicLevelAsked(double kh) {
     return !(kh <= 0);
 }
 
+// The record's operations keep the names the users' calculation documents give them, but each
+// is defined in the layer that does the work, so the record itself stays plain data:
+//   Validate, Serialize, GetBar*                        in model (tarvo_model)
+//   Calculate                                           in calc  (tarvo_calc)
+//   DrawSheet, OutputLine, DrawWallFigure, DrawPressureFigure  in sheet (tarvo_sheet)
+// A program calls an operation only when it links the library that defines it; the libraries
+// link downwards (sheet -> calc -> model), so linking tarvo_sheet brings all of them. Moving the
+// declarations beside their definitions as free functions would split one record's interface
+// over three headers and rename what every reader of the sheet's formulas knows by these names.
 class CRTData {
 public:
     CRTData() = default;

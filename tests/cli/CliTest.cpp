@@ -358,4 +358,12 @@ TEST_F(Cli, HelpExplainsEveryCommand) {
     }
 }
 
+// The version is the one of the about box.
+TEST_F(Cli, VersionIsTheProgramsVersion) {
+    RunResult r = Run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "tarvo-cli 1.03\n");
+    EXPECT_EQ(r.err, "");
+}
+
 } // namespace

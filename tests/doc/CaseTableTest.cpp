@@ -387,10 +387,10 @@ TEST_F(CaseTableTest, ValuesAreThoseTheGoldenSheetsPrint) {
             if (column.kind != CellKind::Number || column.input || column.key == "position" ||
                 column.key == "print" || compared.count(column.key) != 0)
                 continue;
-            const bool member = column.key.find('_') != std::string::npos;
-            if (member && column.key.substr(column.key.find('_')) == "_rho")
+            const bool memberColumn = column.key.find('_') != std::string::npos;
+            if (memberColumn && column.key.substr(column.key.find('_')) == "_rho")
                 continue; // the summary's ratio rows are compared below
-            if (stop && (member || column.key == "qmax" || column.key == "Fo" ||
+            if (stop && (memberColumn || column.key == "qmax" || column.key == "Fo" ||
                          column.key == "Fs" || column.key == "KAw"))
                 continue;
             EXPECT_TRUE(table.rows[i].cells[col].empty) << column.key;

@@ -335,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                                0xFF, 0, 0, 0, 0, 1, 0, 0, 0});
                     },
                     CaseFileStatus::ReadFailure}),
-    [](const testing::TestParamInfo<DamagedFile>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<DamagedFile>& test) { return test.param.name; });
 
 // However large a damaged length or count claims to be, nothing larger than the file is
 // allocated.

@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         // false.
         ValidateCase{"NotANumberTripsNoRule",
                      [](CRTData& c) { c.m_H1 = c.m_mu = c.m_alpha = std::nan(""); }, L""}),
-    [](const testing::TestParamInfo<ValidateCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ValidateCase>& test) { return test.param.name; });
 
 TEST(Validate, AllElevenRulesFailingGiveElevenLinesInRuleOrder) {
     CRTData c;

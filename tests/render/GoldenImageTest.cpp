@@ -84,8 +84,8 @@ TEST_P(GoldenImage, ScreenViewMatchesTheReference) {
     EXPECT_LE(different, kMaxDifferent) << "pixels different";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenImage, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name = info.param.name;
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenImage, ::testing::ValuesIn(kCases), [](const auto& test) {
+    std::string name = test.param.name;
     for (char& ch : name)
         if (ch == '-')
             ch = '_';
