@@ -7,6 +7,7 @@
 #include "CoulombKA.h"
 #include "DesignResult.h"
 #include "MemberDesign.h"
+#include "PressureComponents.h"
 #include "RTData.h"
 #include "Seismic.h"
 
@@ -37,11 +38,9 @@ void EarthPressure(CRTData& c, CDesignResult& r) {
     r.b = c.m_T2 - c.m_T1 - c.m_T3;
 
     r.PA = r.KA * 0.5 * c.m_gammaS * r.H * r.H;
-    r.Ph = r.PA * std::cos(c.m_delta);
-    r.Pv = r.PA * std::sin(c.m_delta);
+    PressureComponents(r.PA, c.m_delta, r.Ph, r.Pv);
     r.dPA = (c.m_q - c.m_qDeduct) * r.KA * r.H;
-    r.dPh = r.dPA * std::cos(c.m_delta);
-    r.dPv = r.dPA * std::sin(c.m_delta);
+    PressureComponents(r.dPA, c.m_delta, r.dPh, r.dPv);
 }
 
 // Vertical loads on the base and their lever arms from the toe edge.
