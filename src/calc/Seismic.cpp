@@ -6,6 +6,7 @@
 
 #include "BearingPressure.h"
 #include "MemberDesign.h"
+#include "PressureComponents.h"
 #include "SeismicKA.h"
 
 #include <cmath>
@@ -23,11 +24,9 @@ void EarthPressure(const CRTData& c, const CDesignResult& r, CSeismicResult& s) 
     s.KEA = SeismicKA(c.m_phi, 0, c.m_delta, c.m_alpha, s.theta0);
     s.KEAw = SeismicKA(c.m_phi, c.m_thetaW, s.deltaWE, c.m_alpha, s.theta0);
     s.PAE = s.KEA * 0.5 * c.m_gammaS * r.H * r.H;
-    s.PAEh = s.PAE * std::cos(c.m_delta);
-    s.PAEv = s.PAE * std::sin(c.m_delta);
+    PressureComponents(s.PAE, c.m_delta, s.PAEh, s.PAEv);
     s.dPAE = (c.m_q - c.m_qDeduct) * s.KEA * r.H;
-    s.dPAEh = s.dPAE * std::cos(c.m_delta);
-    s.dPAEv = s.dPAE * std::sin(c.m_delta);
+    PressureComponents(s.dPAE, c.m_delta, s.dPAEh, s.dPAEv);
 }
 
 // Horizontal inertia forces, towards the toe, of the stem, the top load, the base slab and the
