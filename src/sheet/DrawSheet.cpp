@@ -304,7 +304,7 @@ class SheetComposer {
 public:
     SheetComposer(CRTData& c, const CDesignResult& r, ISheetSurface* surface,
                   const SheetLayout& lay)
-        : c(c), r(r), m_surface(surface), lay(lay), m_phiInput(c.m_bPhiInput == 1) {}
+        : m_c(c), m_r(r), m_surface(surface), m_lay(lay), m_phiInput(c.m_bPhiInput == 1) {}
 
     // Title, wall figure, input data and sections 1) to 5). Returns false when the
     // overturning safety factor is below 1.0: the sheet ends with that message.
@@ -327,7 +327,7 @@ private:
     }
     void Text(long long advance, const std::wstring& text) {
         m_y += advance;
-        c.OutputLine(m_surface, ToDevice(m_x), ToDevice(m_y), text, 0);
+        m_c.OutputLine(m_surface, ToDevice(m_x), ToDevice(m_y), text, 0);
     }
     template <typename... Args>
     void Line(long long advance, const wchar_t* format, const Args&... args) {
@@ -361,11 +361,11 @@ private:
     void PageMember(const wchar_t* head, const CSeismicMember CSeismicResult::*member,
                     const wchar_t* momentLabel, const wchar_t* shearLabel);
 
-    // The case and its results, named as in the formulas of the calculation.
-    CRTData& c;
-    const CDesignResult& r;
+    // The case, its results and the sheet's layout.
+    CRTData& m_c;
+    const CDesignResult& m_r;
     ISheetSurface* m_surface;
-    const SheetLayout& lay;
+    const SheetLayout& m_lay;
     const bool m_phiInput; // rows of the friction angles only when phi was entered
     long long m_x = 0;
     long long m_y = 0;
@@ -374,19 +374,19 @@ private:
 };
 
 bool SheetComposer::StabilityPart() {
-    MoveTo(lay.x0, lay.y0);
-    Text(0, c.m_strTitle);
+    MoveTo(m_lay.x0, m_lay.y0);
+    Text(0, m_c.m_strTitle);
     if (m_surface)
-        c.DrawWallFigure(m_surface, lay.labelHeight, ToDevice(lay.U), ToDevice(lay.x0),
-                         ToDevice(lay.y0 + lay.LP), ToDevice(lay.x0 + lay.Wb),
-                         ToDevice(lay.y0 + lay.LP + lay.Hb));
+        m_c.DrawWallFigure(m_surface, m_lay.labelHeight, ToDevice(m_lay.U), ToDevice(m_lay.x0),
+                           ToDevice(m_lay.y0 + m_lay.LP), ToDevice(m_lay.x0 + m_lay.Wb),
+                           ToDevice(m_lay.y0 + m_lay.LP + m_lay.Hb));
     InputData();
     EarthPressure();
     Weights();
     Overturning();
     Sliding();
-    if (r.overturnFailure) {
-        Text(lay.LP + lay.fh, kOverturnStop);
+    if (m_r.overturnFailure) {
+        Text(m_lay.LP + m_lay.fh, kOverturnStop);
         return false;
     }
     BearingPressure();
@@ -395,163 +395,167 @@ bool SheetComposer::StabilityPart() {
 
 // Input data block to the right of the wall figure.
 void SheetComposer::InputData() {
-    const long long LP = lay.LP;
-    MoveTo(lay.x0 + lay.Wb, lay.y0 + LP + lay.U);
+    const long long LP = m_lay.LP;
+    MoveTo(m_lay.x0 + m_lay.Wb, m_lay.y0 + LP + m_lay.U);
     Text(0, kConcrete);
-    Line(LP, kFc, c.m_Fc);
-    Line(LP, kFcAllowable, r.fc);
-    Line(LP, kGammaC, c.m_gammaC);
+    Line(LP, kFc, m_c.m_Fc);
+    Line(LP, kFcAllowable, m_r.fc);
+    Line(LP, kGammaC, m_c.m_gammaC);
     Text(LP, kSoil);
-    Line(LP, kGammaS, c.m_gammaS);
+    Line(LP, kGammaS, m_c.m_gammaS);
     if (m_phiInput) {
-        Line(LP, kPhi, RadToDeg(c.m_phi));
-        Line(LP, kDelta, RadToDeg(c.m_delta));
-        Line(LP, kDeltaW, RadToDeg(c.m_deltaW));
+        Line(LP, kPhi, RadToDeg(m_c.m_phi));
+        Line(LP, kDelta, RadToDeg(m_c.m_delta));
+        Line(LP, kDeltaW, RadToDeg(m_c.m_deltaW));
     }
-    Line(LP, kMu, c.m_mu);
+    Line(LP, kMu, m_c.m_mu);
     Text(LP, kLoads);
-    Line(LP, kSurcharge, c.m_q);
-    Line(LP, kTopLoad, c.m_P);
-    Line(LP, kTopMoment, c.m_M);
+    Line(LP, kSurcharge, m_c.m_q);
+    Line(LP, kTopLoad, m_c.m_P);
+    Line(LP, kTopMoment, m_c.m_M);
 }
 
 // Section 1), below the wall figure.
 void SheetComposer::EarthPressure() {
-    const long long LP = lay.LP;
-    const double delta = RadToDeg(c.m_delta);
-    MoveTo(lay.x0, lay.y0 + LP + lay.Hb);
+    const long long LP = m_lay.LP;
+    const double delta = RadToDeg(m_c.m_delta);
+    MoveTo(m_lay.x0, m_lay.y0 + LP + m_lay.Hb);
     Text(0, kEarthPressureHead);
-    Line(LP, kKA, r.KA);
+    Line(LP, kKA, m_r.KA);
     if (m_phiInput) {
-        Line(LP, kPhiDelta, RadToDeg(c.m_phi), delta);
+        Line(LP, kPhiDelta, RadToDeg(m_c.m_phi), delta);
         // The virtual back face through the heel end is vertical.
-        Line(LP, kAlphaTheta, RadToDeg(c.m_alpha), 0.0);
+        Line(LP, kAlphaTheta, RadToDeg(m_c.m_alpha), 0.0);
     }
-    Line(LP, kPA, r.KA, c.m_gammaS, r.H, r.PA);
-    Line(LP, kPh, r.PA, delta, r.Ph);
-    Line(LP, kPv, r.PA, delta, r.Pv);
-    Line(LP, kDPA, r.KA, c.m_q, r.H, r.dPA);
-    Line(LP, kDPh, r.dPA, delta, r.dPh);
-    Line(LP, kDPv, r.dPA, delta, r.dPv);
+    Line(LP, kPA, m_r.KA, m_c.m_gammaS, m_r.H, m_r.PA);
+    Line(LP, kPh, m_r.PA, delta, m_r.Ph);
+    Line(LP, kPv, m_r.PA, delta, m_r.Pv);
+    Line(LP, kDPA, m_r.KA, m_c.m_q, m_r.H, m_r.dPA);
+    Line(LP, kDPh, m_r.dPA, delta, m_r.dPh);
+    Line(LP, kDPv, m_r.dPA, delta, m_r.dPv);
 }
 
 // Section 2).
 void SheetComposer::Weights() {
-    const long long LP = lay.LP;
-    Text(LP + lay.fh, kWeightHead);
-    Line(LP, kW1, c.m_gammaC, (c.m_T1 + c.m_T2) / 2, r.Hs, c.m_P, r.W1);
-    Line(LP, kW2, c.m_gammaC, (c.m_D1 + c.m_D2) / 2, c.m_L1 + c.m_L2, c.m_T2, c.m_D2, r.W2);
-    Line(LP, kW3, c.m_gammaS, r.A31, r.A32 + r.A33 + r.A34, c.m_q, c.m_T3 + c.m_L2, r.W3);
-    Line(LP, kW4, c.m_gammaSFront, r.A41, r.A42 + r.A43, c.m_qFront, c.m_L1 + r.bf, r.W4);
-    Line(LP, kW5, r.Pv, r.dPv, r.W5);
-    Line(LP, kSumW, r.W1, r.W2, r.W3, r.W4, r.W5, r.SW);
+    const long long LP = m_lay.LP;
+    Text(LP + m_lay.fh, kWeightHead);
+    Line(LP, kW1, m_c.m_gammaC, (m_c.m_T1 + m_c.m_T2) / 2, m_r.Hs, m_c.m_P, m_r.W1);
+    Line(LP, kW2, m_c.m_gammaC, (m_c.m_D1 + m_c.m_D2) / 2, m_c.m_L1 + m_c.m_L2, m_c.m_T2, m_c.m_D2,
+         m_r.W2);
+    Line(LP, kW3, m_c.m_gammaS, m_r.A31, m_r.A32 + m_r.A33 + m_r.A34, m_c.m_q, m_c.m_T3 + m_c.m_L2,
+         m_r.W3);
+    Line(LP, kW4, m_c.m_gammaSFront, m_r.A41, m_r.A42 + m_r.A43, m_c.m_qFront, m_c.m_L1 + m_r.bf,
+         m_r.W4);
+    Line(LP, kW5, m_r.Pv, m_r.dPv, m_r.W5);
+    Line(LP, kSumW, m_r.W1, m_r.W2, m_r.W3, m_r.W4, m_r.W5, m_r.SW);
 }
 
 // Section 3).
 void SheetComposer::Overturning() {
-    const long long LP = lay.LP;
-    Text(LP + lay.fh, kOverturnHead);
-    Line(LP, kMo, r.Ph, r.H, r.dPh, r.H, c.m_M, r.Mo);
-    Line(LP, kMr, r.W1, r.x1, r.W2, r.x2, r.W3, r.x3);
-    Line(LP, kMrCont, r.W4, r.x4, r.W5, r.B, r.Mr);
-    Line(LP, kFo, r.Mr, r.Mo, r.Fo, r.overturnOK ? kSignGreaterEqual : kSignLess,
-         c.m_FsOverturnLimit, Verdict(r.overturnOK));
+    const long long LP = m_lay.LP;
+    Text(LP + m_lay.fh, kOverturnHead);
+    Line(LP, kMo, m_r.Ph, m_r.H, m_r.dPh, m_r.H, m_c.m_M, m_r.Mo);
+    Line(LP, kMr, m_r.W1, m_r.x1, m_r.W2, m_r.x2, m_r.W3, m_r.x3);
+    Line(LP, kMrCont, m_r.W4, m_r.x4, m_r.W5, m_r.B, m_r.Mr);
+    Line(LP, kFo, m_r.Mr, m_r.Mo, m_r.Fo, m_r.overturnOK ? kSignGreaterEqual : kSignLess,
+         m_c.m_FsOverturnLimit, Verdict(m_r.overturnOK));
 }
 
 // Section 4).
 void SheetComposer::Sliding() {
-    const long long LP = lay.LP;
-    Text(LP + lay.fh, kSlidingHead);
-    Line(LP, kRH, r.SW, c.m_mu, r.RH);
-    Line(LP, kSumP, r.Ph, r.dPh, r.SP);
-    Line(LP, kFs, r.RH, r.SP, r.Fs, r.slidingOK ? kSignGreaterEqual : kSignLess, c.m_FsSlidingLimit,
-         Verdict(r.slidingOK));
+    const long long LP = m_lay.LP;
+    Text(LP + m_lay.fh, kSlidingHead);
+    Line(LP, kRH, m_r.SW, m_c.m_mu, m_r.RH);
+    Line(LP, kSumP, m_r.Ph, m_r.dPh, m_r.SP);
+    Line(LP, kFs, m_r.RH, m_r.SP, m_r.Fs, m_r.slidingOK ? kSignGreaterEqual : kSignLess,
+         m_c.m_FsSlidingLimit, Verdict(m_r.slidingOK));
 }
 
 // Section 5).
 void SheetComposer::BearingPressure() {
-    const long long LP = lay.LP;
-    Text(LP + lay.fh, kBearingHead);
-    const CBearingPressure& p = r.bearing;
-    Line(LP, kResultant, r.Mr, r.Mo, r.SW, p.d);
-    Line(LP, kMeanPressure, r.SW, r.B, p.qm);
-    Line(LP, kEccentricity, r.B, p.d, p.e);
-    Line(LP, kEccentricityRatio, p.e, r.B, std::fabs(p.eB));
+    const long long LP = m_lay.LP;
+    Text(LP + m_lay.fh, kBearingHead);
+    const CBearingPressure& p = m_r.bearing;
+    Line(LP, kResultant, m_r.Mr, m_r.Mo, m_r.SW, p.d);
+    Line(LP, kMeanPressure, m_r.SW, m_r.B, p.qm);
+    Line(LP, kEccentricity, m_r.B, p.d, p.e);
+    Line(LP, kEccentricityRatio, p.e, m_r.B, std::fabs(p.eB));
     // Outside the middle third the triangle's length is three times the resultant's distance
     // from the edge it is measured from: the toe end, or the heel end (|e| = -e).
     if (p.MiddleThird())
-        Line(LP, kXnMiddleThird, r.B, p.eB, p.Xn);
+        Line(LP, kXnMiddleThird, m_r.B, p.eB, p.Xn);
     else
-        Line(LP, kXnOutside, r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
-    Line(LP, kQL, p.qm, p.alphaL, p.qL, r.toeBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
-         Verdict(r.toeBearingOK));
+        Line(LP, kXnOutside, m_r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
+    Line(LP, kQL, p.qm, p.alphaL, p.qL, m_r.toeBearingOK ? kSignLessEqual : kSignGreater, m_c.m_fe,
+         Verdict(m_r.toeBearingOK));
     // Beyond the middle third on the toe side the heel end lifts off (qR < 0): its row is left
     // empty, but keeps its place.
     if (p.HeelEndInContact())
-        Line(LP, kQR, p.qm, p.alphaR, p.qR, r.heelBearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
-             Verdict(r.heelBearingOK));
+        Line(LP, kQR, p.qm, p.alphaR, p.qR, m_r.heelBearingOK ? kSignLessEqual : kSignGreater,
+             m_c.m_fe, Verdict(m_r.heelBearingOK));
     else
         m_y += LP;
 }
 
 void SheetComposer::SectionDesignPart(long long top) {
-    const long long LP = lay.LP;
-    MoveTo(lay.x0, top);
+    const long long LP = m_lay.LP;
+    MoveTo(m_lay.x0, top);
     Text(0, kSectionHead);
-    Line(2 * lay.fh, kKAw, r.KAw);
+    Line(2 * m_lay.fh, kKAw, m_r.KAw);
     if (m_phiInput) {
-        Line(LP, kPhiDeltaW, RadToDeg(c.m_phi), RadToDeg(c.m_deltaW));
-        Line(LP, kAlphaThetaW, RadToDeg(c.m_alpha), RadToDeg(c.m_thetaW));
+        Line(LP, kPhiDeltaW, RadToDeg(m_c.m_phi), RadToDeg(m_c.m_deltaW));
+        Line(LP, kAlphaThetaW, RadToDeg(m_c.m_alpha), RadToDeg(m_c.m_thetaW));
     }
     Stem();
     // The blocks need a positive slab length; the summary rows below only a non-zero one.
-    const MemberJudge longTerm{r.fs};
-    if (SlabDesigned(c.m_L1))
-        Toe(r.toe, r.toeLoad, longTerm);
-    const bool heel = SlabDesigned(c.m_L2);
+    const MemberJudge longTerm{m_r.fs};
+    if (SlabDesigned(m_c.m_L1))
+        Toe(m_r.toe, m_r.toeLoad, longTerm);
+    const bool heel = SlabDesigned(m_c.m_L2);
     if (heel)
-        Heel(r.heel, r.heelLoad, longTerm);
+        Heel(m_r.heel, m_r.heelLoad, longTerm);
     const long long Yf = heel ? m_y : m_y + LP;
-    m_figureBottom = Yf + lay.Hb;
+    m_figureBottom = Yf + m_lay.Hb;
     if (m_surface)
-        c.DrawPressureFigure(m_surface, lay.labelHeight, ToDevice(lay.U), ToDevice(lay.x0),
-                             ToDevice(Yf), ToDevice(lay.x0 + lay.Wb), ToDevice(Yf + lay.Hb),
-                             r.bearing);
+        m_c.DrawPressureFigure(m_surface, m_lay.labelHeight, ToDevice(m_lay.U), ToDevice(m_lay.x0),
+                               ToDevice(Yf), ToDevice(m_lay.x0 + m_lay.Wb), ToDevice(Yf + m_lay.Hb),
+                               m_r.bearing);
     Summary(Yf);
 }
 
 void SheetComposer::Stem() {
-    const long long LP = lay.LP;
-    const double angle = RadToDeg(c.m_thetaW + c.m_deltaW);
+    const long long LP = m_lay.LP;
+    const double angle = RadToDeg(m_c.m_thetaW + m_c.m_deltaW);
     Text(2 * LP, kStemHead);
-    const MemberJudge longTerm{r.fs};
-    MemberSection(SLOT_WALL, r.wall, longTerm);
-    Line(LP, kP1, r.KAw, c.m_gammaS, r.Hs, angle, r.P1);
-    Line(LP, kP2, r.KAw, c.m_q, r.Hs, angle, r.P2);
-    Line(LP, kStemMoment, r.Hs, r.P1, r.P2, c.m_M, r.wall.M);
-    Line(LP, kStemShear, r.P1, r.P2, r.wall.Q);
-    MemberChecks(true, r.wall, longTerm);
+    const MemberJudge longTerm{m_r.fs};
+    MemberSection(SLOT_WALL, m_r.wall, longTerm);
+    Line(LP, kP1, m_r.KAw, m_c.m_gammaS, m_r.Hs, angle, m_r.P1);
+    Line(LP, kP2, m_r.KAw, m_c.m_q, m_r.Hs, angle, m_r.P2);
+    Line(LP, kStemMoment, m_r.Hs, m_r.P1, m_r.P2, m_c.m_M, m_r.wall.M);
+    Line(LP, kStemShear, m_r.P1, m_r.P2, m_r.wall.Q);
+    MemberChecks(true, m_r.wall, longTerm);
 }
 
 // Bars and section dimensions of a member (d and j in cm). A bar without a usable stress is
 // said below its row.
 void SheetComposer::MemberSection(int slot, const CMemberResult& m, const MemberJudge& j) {
-    Line(2 * lay.fh, kBars, c.m_strBar[slot], c.m_nPitch[slot], c.GetBarGradeLabel(slot), m.ft);
+    Line(2 * m_lay.fh, kBars, m_c.m_strBar[slot], m_c.m_nPitch[slot], m_c.GetBarGradeLabel(slot),
+         m.ft);
     if (!j.barUsable)
-        Text(lay.LP, kBarUnusable);
-    Line(lay.LP, kDimensions, m.D * 100, m.d * 100, m.j * 100);
+        Text(m_lay.LP, kBarUnusable);
+    Line(m_lay.LP, kDimensions, m.D * 100, m.d * 100, m.j * 100);
 }
 
 // Required reinforcement, balanced steel ratio and shear stress of a member. The stem states
 // the formula of the balanced ratio on a line of its own before its value.
 void SheetComposer::MemberChecks(bool stem, const CMemberResult& m, const MemberJudge& j) {
-    const long long LP = lay.LP;
+    const long long LP = m_lay.LP;
     const bool steelOK = j.valid && m.SteelOK();
     Line(LP, kSteel, std::fabs(m.M), m.ft, m.j, m.at, steelOK ? kSignLessEqual : kSignGreater,
          m.at_p, Verdict(steelOK));
     if (stem)
         Text(LP, kBalancedFormula);
-    Line(LP, stem ? kStemBalanced : kSlabBalanced, m.Ptb, r.n, r.gamma,
+    Line(LP, stem ? kStemBalanced : kSlabBalanced, m.Ptb, m_r.n, m_r.gamma,
          j.valid && m.BalancedBelow() ? kSignGreaterEqual : kSignLess, m.pt,
          Verdict(j.valid && m.BalancedOK()));
     const bool shearOK = j.valid && m.ShearOK(j.fs);
@@ -588,8 +592,8 @@ std::wstring PressureShearRow(const CSlabLoad& load) {
 void SheetComposer::Slab(const std::wstring& heading, int slot, const CMemberResult& m,
                          const CSlabLoad& load, double L, const std::wstring& momentLoads,
                          const std::wstring& shearLoads, const MemberJudge& j) {
-    const long long LP = lay.LP;
-    Text(LP + lay.fh, heading);
+    const long long LP = m_lay.LP;
+    Text(LP + m_lay.fh, heading);
     MemberSection(slot, m, j);
     Text(LP, PressureMomentRow(load, L));
     Text(LP, momentLoads);
@@ -599,44 +603,45 @@ void SheetComposer::Slab(const std::wstring& heading, int slot, const CMemberRes
 }
 
 void SheetComposer::Toe(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j) {
-    const double L1 = c.m_L1;
+    const double L1 = m_c.m_L1;
     Slab(FormatSheetLine(kToeHead, L1), SLOT_TOE, m, load, L1,
-         FormatSheetLine(kSlabMomentLoads, r.W4, L1 - r.x4, r.Wt, r.xt, m.M),
-         FormatSheetLine(kSlabShearLoads, r.W4, r.Wt, m.Q), j);
+         FormatSheetLine(kSlabMomentLoads, m_r.W4, L1 - m_r.x4, m_r.Wt, m_r.xt, m.M),
+         FormatSheetLine(kSlabShearLoads, m_r.W4, m_r.Wt, m.Q), j);
 }
 
 void SheetComposer::Heel(const CMemberResult& m, const CSlabLoad& load, const MemberJudge& j) {
-    const double L2 = c.m_L2;
+    const double L2 = m_c.m_L2;
     Slab(FormatSheetLine(kHeelHead, L2), SLOT_HEEL, m, load, L2,
-         FormatSheetLine(kSlabMomentLoads, r.W3, r.x3 - c.m_L1 - c.m_T2, r.Wh, r.xh, m.M),
-         FormatSheetLine(kSlabShearLoads, r.W3, r.Wh, m.Q), j);
+         FormatSheetLine(kSlabMomentLoads, m_r.W3, m_r.x3 - m_c.m_L1 - m_c.m_T2, m_r.Wh, m_r.xh,
+                         m.M),
+         FormatSheetLine(kSlabShearLoads, m_r.W3, m_r.Wh, m.Q), j);
 }
 
 // Caption of the bearing-pressure figure and the summary of the judgements beside it.
 void SheetComposer::Summary(long long Yf) {
-    const long long LP = lay.LP;
-    const long long top = Yf + 2 * lay.U;
-    MoveTo(lay.x0, top);
+    const long long LP = m_lay.LP;
+    const long long top = Yf + 2 * m_lay.U;
+    MoveTo(m_lay.x0, top);
     Text(0, kPressureCaption);
-    MoveTo(lay.x0 + lay.Wb, top);
-    Line(LP, kSummaryOverturn, r.Fo, r.overturnOK ? kSignGreater : kSignLess, c.m_FsOverturnLimit,
-         Verdict(r.overturnOK));
-    Line(LP, kSummarySliding, r.Fs, r.slidingOK ? kSignGreater : kSignLess, c.m_FsSlidingLimit,
-         Verdict(r.slidingOK));
-    Line(LP, kSummaryBearing, r.bearing.qmax, r.bearingOK ? kSignLessEqual : kSignGreater, c.m_fe,
-         Verdict(r.bearingOK));
-    Line(LP, kSummaryStem, r.wall.rho, RatioText(r.wall.RatioOK()));
-    if (SlabInSummary(c.m_L1))
-        Line(LP, kSummarySlab, r.toe.rho, RatioText(r.toe.RatioOK()));
-    if (SlabInSummary(c.m_L2))
-        Line(LP, kSummarySlab, r.heel.rho, RatioText(r.heel.RatioOK()));
+    MoveTo(m_lay.x0 + m_lay.Wb, top);
+    Line(LP, kSummaryOverturn, m_r.Fo, m_r.overturnOK ? kSignGreater : kSignLess,
+         m_c.m_FsOverturnLimit, Verdict(m_r.overturnOK));
+    Line(LP, kSummarySliding, m_r.Fs, m_r.slidingOK ? kSignGreater : kSignLess,
+         m_c.m_FsSlidingLimit, Verdict(m_r.slidingOK));
+    Line(LP, kSummaryBearing, m_r.bearing.qmax, m_r.bearingOK ? kSignLessEqual : kSignGreater,
+         m_c.m_fe, Verdict(m_r.bearingOK));
+    Line(LP, kSummaryStem, m_r.wall.rho, RatioText(m_r.wall.RatioOK()));
+    if (SlabInSummary(m_c.m_L1))
+        Line(LP, kSummarySlab, m_r.toe.rho, RatioText(m_r.toe.RatioOK()));
+    if (SlabInSummary(m_c.m_L2))
+        Line(LP, kSummarySlab, m_r.heel.rho, RatioText(m_r.heel.RatioOK()));
 }
 
 // Section 7): the conventions of the seismic loads once, then one block per asked level and
 // the summary of its judgements. Without an entered friction angle only a note.
 void SheetComposer::SeismicPart(long long top) {
-    const long long LP = lay.LP;
-    MoveTo(lay.x0, top);
+    const long long LP = m_lay.LP;
+    MoveTo(m_lay.x0, top);
     Text(0, kSeismicHead);
     if (!m_phiInput) {
         Text(LP, kSeismicNeedsPhi);
@@ -646,17 +651,17 @@ void SheetComposer::SeismicPart(long long top) {
     Text(LP, kSeismicPressureHeights);
     Text(LP, kKEAFormula);
     Text(LP, kKEARoot);
-    if (r.moderate.checked)
-        SeismicLevel(kModerateName, r.moderate, false);
-    if (r.large.checked)
-        SeismicLevel(kLargeName, r.large, true);
+    if (m_r.moderate.checked)
+        SeismicLevel(kModerateName, m_r.moderate, false);
+    if (m_r.large.checked)
+        SeismicLevel(kLargeName, m_r.large, true);
 }
 
 void SheetComposer::SeismicLevel(const wchar_t* name, const CSeismicResult& s, bool large) {
-    const long long LP = lay.LP;
-    MoveTo(lay.x0, m_y);
-    Line(LP + lay.fh, kLevelHead, name, s.kh);
-    Line(2 * lay.fh, kTheta0, s.kh, RadToDeg(s.theta0));
+    const long long LP = m_lay.LP;
+    MoveTo(m_lay.x0, m_y);
+    Line(LP + m_lay.fh, kLevelHead, name, s.kh);
+    Line(2 * m_lay.fh, kTheta0, s.kh, RadToDeg(s.theta0));
     SeismicEarthPressure(s);
     SeismicInertia(s);
     SeismicStability(s, large);
@@ -666,120 +671,120 @@ void SheetComposer::SeismicLevel(const wchar_t* name, const CSeismicResult& s, b
 }
 
 void SheetComposer::SeismicEarthPressure(const CSeismicResult& s) {
-    const long long LP = lay.LP;
-    const double phi = RadToDeg(c.m_phi), alpha = RadToDeg(c.m_alpha);
-    const double delta = RadToDeg(c.m_delta);
+    const long long LP = m_lay.LP;
+    const double phi = RadToDeg(m_c.m_phi), alpha = RadToDeg(m_c.m_alpha);
+    const double delta = RadToDeg(m_c.m_delta);
     Line(LP, kKEA, s.KEA, phi, delta, alpha, 0.0);
-    Line(LP, kKEAw, s.KEAw, phi, RadToDeg(s.deltaWE), alpha, RadToDeg(c.m_thetaW));
+    Line(LP, kKEAw, s.KEAw, phi, RadToDeg(s.deltaWE), alpha, RadToDeg(m_c.m_thetaW));
     if (!s.bounded)
         Text(LP, kSeismicUnbounded);
-    Line(LP, kPAE, s.KEA, c.m_gammaS, r.H, s.PAE);
+    Line(LP, kPAE, s.KEA, m_c.m_gammaS, m_r.H, s.PAE);
     Line(LP, kPAEh, s.PAE, delta, s.PAEh);
     Line(LP, kPAEv, s.PAE, delta, s.PAEv);
-    Line(LP, kDPAE, s.KEA, c.m_q, r.H, s.dPAE);
+    Line(LP, kDPAE, s.KEA, m_c.m_q, m_r.H, s.dPAE);
     Line(LP, kDPAEh, s.dPAE, delta, s.dPAEh);
     Line(LP, kDPAEv, s.dPAE, delta, s.dPAEv);
 }
 
 void SheetComposer::SeismicInertia(const CSeismicResult& s) {
-    const long long LP = lay.LP;
-    Line(LP + lay.fh, kWs, c.m_gammaC, (c.m_T1 + c.m_T2) / 2, r.Hs, s.Ws);
-    Line(LP, kYs, c.m_D2, r.Hs, c.m_T2 + 2 * c.m_T1, c.m_T1 + c.m_T2, s.ys);
+    const long long LP = m_lay.LP;
+    Line(LP + m_lay.fh, kWs, m_c.m_gammaC, (m_c.m_T1 + m_c.m_T2) / 2, m_r.Hs, s.Ws);
+    Line(LP, kYs, m_c.m_D2, m_r.Hs, m_c.m_T2 + 2 * m_c.m_T1, m_c.m_T1 + m_c.m_T2, s.ys);
     Line(LP, kY2, s.A2y, s.A2, s.y2);
-    Line(LP, kW3s, c.m_gammaS, r.A31, r.A32 + r.A33 + r.A34, s.W3s);
+    Line(LP, kW3s, m_c.m_gammaS, m_r.A31, m_r.A32 + m_r.A33 + m_r.A34, s.W3s);
     Line(LP, kY3, s.A3y, s.A3, s.y3);
-    Line(LP, kHE, s.kh, s.Ws, c.m_P, r.W2, s.W3s, s.HE);
-    Line(LP, kMHE, s.kh, s.Ws, s.ys, c.m_P, s.yP);
-    Line(LP, kMHECont, r.W2, s.y2, s.W3s, s.y3, s.MHE);
+    Line(LP, kHE, s.kh, s.Ws, m_c.m_P, m_r.W2, s.W3s, s.HE);
+    Line(LP, kMHE, s.kh, s.Ws, s.ys, m_c.m_P, s.yP);
+    Line(LP, kMHECont, m_r.W2, s.y2, s.W3s, s.y3, s.MHE);
 }
 
 // Moments and vertical loads of the level; the safety factors are judged in the large
 // earthquake only.
 void SheetComposer::SeismicStability(const CSeismicResult& s, bool large) {
-    const long long LP = lay.LP;
-    Line(LP + lay.fh, kMoE, s.PAEh, r.H, s.dPAEh, r.H);
-    Line(LP, kMoECont, s.MHE, c.m_M, s.MoE);
+    const long long LP = m_lay.LP;
+    Line(LP + m_lay.fh, kMoE, s.PAEh, m_r.H, s.dPAEh, m_r.H);
+    Line(LP, kMoECont, s.MHE, m_c.m_M, s.MoE);
     Line(LP, kW5E, s.PAEv, s.dPAEv, s.W5E);
-    Line(LP, kSumWE, r.W1, r.W2, r.W3, r.W4, s.W5E, s.SWE);
-    Line(LP, kMrE, r.W1, r.x1, r.W2, r.x2, r.W3, r.x3);
-    Line(LP, kMrCont, r.W4, r.x4, s.W5E, r.B, s.MrE);
+    Line(LP, kSumWE, m_r.W1, m_r.W2, m_r.W3, m_r.W4, s.W5E, s.SWE);
+    Line(LP, kMrE, m_r.W1, m_r.x1, m_r.W2, m_r.x2, m_r.W3, m_r.x3);
+    Line(LP, kMrCont, m_r.W4, m_r.x4, s.W5E, m_r.B, s.MrE);
     if (!large)
         return;
-    Line(LP, kFo, s.MrE, s.MoE, s.FoE, s.overturnOK ? kSignGreaterEqual : kSignLess, c.m_FoL,
+    Line(LP, kFo, s.MrE, s.MoE, s.FoE, s.overturnOK ? kSignGreaterEqual : kSignLess, m_c.m_FoL,
          Verdict(s.overturnOK));
-    Line(LP, kRHE, s.SWE, c.m_mu, s.RHE);
+    Line(LP, kRHE, s.SWE, m_c.m_mu, s.RHE);
     Line(LP, kSumPE, s.PAEh, s.dPAEh, s.HE, s.SPE);
-    Line(LP, kFs, s.RHE, s.SPE, s.FsE, s.slidingOK ? kSignGreaterEqual : kSignLess, c.m_FsL,
+    Line(LP, kFs, s.RHE, s.SPE, s.FsE, s.slidingOK ? kSignGreaterEqual : kSignLess, m_c.m_FsL,
          Verdict(s.slidingOK));
 }
 
 // The bearing pressure the slabs of the level are designed for; the large earthquake judges
 // its largest value against the ultimate bearing capacity.
 void SheetComposer::SeismicBearing(const CSeismicResult& s, bool large) {
-    const long long LP = lay.LP;
+    const long long LP = m_lay.LP;
     const CBearingPressure& p = s.bearing;
-    Line(LP + lay.fh, kResultant, s.MrE, s.MoE, s.SWE, p.d);
-    Line(LP, kMeanPressure, s.SWE, r.B, p.qm);
-    Line(LP, kEccentricity, r.B, p.d, p.e);
-    Line(LP, kEccentricityRatio, p.e, r.B, std::fabs(p.eB));
+    Line(LP + m_lay.fh, kResultant, s.MrE, s.MoE, s.SWE, p.d);
+    Line(LP, kMeanPressure, s.SWE, m_r.B, p.qm);
+    Line(LP, kEccentricity, m_r.B, p.d, p.e);
+    Line(LP, kEccentricityRatio, p.e, m_r.B, std::fabs(p.eB));
     if (p.MiddleThird())
-        Line(LP, kXnMiddleThird, r.B, p.eB, p.Xn);
+        Line(LP, kXnMiddleThird, m_r.B, p.eB, p.Xn);
     else
-        Line(LP, kXnOutside, r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
+        Line(LP, kXnOutside, m_r.B, p.HeelSide() ? -p.e : p.e, p.Xn);
     Line(LP, kQLE, p.qm, p.alphaL, p.qL);
     if (p.HeelEndInContact())
         Line(LP, kQRE, p.qm, p.alphaR, p.qR);
     if (!large)
         return;
-    Line(LP, kQu, c.m_ru, c.m_fe, s.qu);
+    Line(LP, kQu, m_c.m_ru, m_c.m_fe, s.qu);
     Line(LP, kQmaxE, p.qmax, s.bearingOK ? kSignLessEqual : kSignGreater, s.qu,
          Verdict(s.bearingOK));
 }
 
 void SheetComposer::SeismicMembers(const CSeismicResult& s, bool large) {
-    const long long LP = lay.LP;
+    const long long LP = m_lay.LP;
     if (large) {
-        Line(LP + lay.fh, kLargeAllowables, s.fc, r.fs, s.fs);
+        Line(LP + m_lay.fh, kLargeAllowables, s.fc, m_r.fs, s.fs);
         Text(LP, kLargeBarStress);
     } else {
-        Line(LP + lay.fh, kModerateAllowables, c.m_Fc, s.fc, r.fs, s.fs);
+        Line(LP + m_lay.fh, kModerateAllowables, m_c.m_Fc, s.fc, m_r.fs, s.fs);
         Text(LP, kModerateBarStress);
     }
 
     const CMemberResult& w = s.wall.m;
-    const double angle = RadToDeg(c.m_thetaW + s.deltaWE);
+    const double angle = RadToDeg(m_c.m_thetaW + s.deltaWE);
     Text(2 * LP, kStemHead);
     const MemberJudge stem = SeismicJudge(s, s.wall);
     MemberSection(SLOT_WALL, w, stem);
-    Line(LP, kP1E, s.KEAw, c.m_gammaS, r.Hs, angle, s.P1E);
-    Line(LP, kP2E, s.KEAw, c.m_q, r.Hs, angle, s.P2E);
-    Line(LP, kStemMomentE, r.Hs, s.P1E, s.P2E, c.m_M);
-    Line(LP, kStemMomentECont, s.kh, s.Ws, s.ys - c.m_D2, s.kh, c.m_P, r.Hs, w.M);
-    Line(LP, kStemShearE, s.P1E, s.P2E, s.kh, s.Ws, c.m_P, w.Q);
+    Line(LP, kP1E, s.KEAw, m_c.m_gammaS, m_r.Hs, angle, s.P1E);
+    Line(LP, kP2E, s.KEAw, m_c.m_q, m_r.Hs, angle, s.P2E);
+    Line(LP, kStemMomentE, m_r.Hs, s.P1E, s.P2E, m_c.m_M);
+    Line(LP, kStemMomentECont, s.kh, s.Ws, s.ys - m_c.m_D2, s.kh, m_c.m_P, m_r.Hs, w.M);
+    Line(LP, kStemShearE, s.P1E, s.P2E, s.kh, s.Ws, m_c.m_P, w.Q);
     MemberChecks(true, w, stem);
-    if (SlabDesigned(c.m_L1))
+    if (SlabDesigned(m_c.m_L1))
         Toe(s.toe.m, s.toeLoad, SeismicJudge(s, s.toe));
-    if (SlabDesigned(c.m_L2))
+    if (SlabDesigned(m_c.m_L2))
         Heel(s.heel.m, s.heelLoad, SeismicJudge(s, s.heel));
 }
 
 // The level's judgements in the form of the summary of the long-term checks.
 void SheetComposer::SeismicSummary(const wchar_t* name, const CSeismicResult& s, bool large) {
-    const long long LP = lay.LP;
-    Line(LP + lay.fh, kLevelSummaryHead, name);
-    MoveTo(lay.x0 + lay.Wb, m_y);
+    const long long LP = m_lay.LP;
+    Line(LP + m_lay.fh, kLevelSummaryHead, name);
+    MoveTo(m_lay.x0 + m_lay.Wb, m_y);
     if (large) {
-        Line(LP, kSummaryOverturn, s.FoE, s.overturnOK ? kSignGreater : kSignLess, c.m_FoL,
+        Line(LP, kSummaryOverturn, s.FoE, s.overturnOK ? kSignGreater : kSignLess, m_c.m_FoL,
              Verdict(s.overturnOK));
-        Line(LP, kSummarySliding, s.FsE, s.slidingOK ? kSignGreater : kSignLess, c.m_FsL,
+        Line(LP, kSummarySliding, s.FsE, s.slidingOK ? kSignGreater : kSignLess, m_c.m_FsL,
              Verdict(s.slidingOK));
         Line(LP, kSummaryBearing, s.bearing.qmax, s.bearingOK ? kSignLessEqual : kSignGreater, s.qu,
              Verdict(s.bearingOK));
     }
     Line(LP, kSummaryStem, s.wall.m.rho, RatioText(s.wall.RatioOK()));
-    if (SlabInSummary(c.m_L1))
+    if (SlabInSummary(m_c.m_L1))
         Line(LP, kSummarySlab, s.toe.m.rho, RatioText(s.toe.RatioOK()));
-    if (SlabInSummary(c.m_L2))
+    if (SlabInSummary(m_c.m_L2))
         Line(LP, kSummarySlab, s.heel.m.rho, RatioText(s.heel.RatioOK()));
 }
 
@@ -787,11 +792,11 @@ void SheetComposer::SeismicSummary(const wchar_t* name, const CSeismicResult& s,
 // for a level that is not checked, or that the row does not concern.
 void SheetComposer::LevelsRow(const std::wstring& label, const LevelCell& cell, bool largeOnly) {
     std::wstring text = label;
-    for (const CSeismicResult* s : {&r.moderate, &r.large}) {
-        const bool shown = s->checked && (!largeOnly || s == &r.large);
+    for (const CSeismicResult* s : {&m_r.moderate, &m_r.large}) {
+        const bool shown = s->checked && (!largeOnly || s == &m_r.large);
         text += FormatSheetLine(kLevelCell, shown ? cell(*s) : std::wstring(L"-"));
     }
-    Text(lay.LP, text);
+    Text(m_lay.LP, text);
 }
 
 LevelCell Number(const wchar_t* format, double CSeismicResult::*field) {
@@ -811,9 +816,9 @@ std::wstring Judged(double value, bool ok) {
 void SheetComposer::PageMember(const wchar_t* head, const CSeismicMember CSeismicResult::*member,
                                const wchar_t* momentLabel, const wchar_t* shearLabel) {
     auto of = [member](const CSeismicResult& s) -> const CSeismicMember& { return s.*member; };
-    const CMemberResult& longTerm = member == &CSeismicResult::wall  ? r.wall
-                                    : member == &CSeismicResult::toe ? r.toe
-                                                                     : r.heel;
+    const CMemberResult& longTerm = member == &CSeismicResult::wall  ? m_r.wall
+                                    : member == &CSeismicResult::toe ? m_r.toe
+                                                                     : m_r.heel;
     // A bar without a usable stress for the level is marked NG beside its stress.
     LevelsRow(head, [of](const CSeismicResult& s) {
         return of(s).barUsable ? FormatSheetLine(L"%6.1f", of(s).m.ft)
@@ -851,8 +856,8 @@ bool LevelOK(const CRTData& c, const CSeismicResult& s, bool large) {
 }
 
 void SheetComposer::SeismicPage(long long top) {
-    const long long LP = lay.LP;
-    MoveTo(lay.x0, top);
+    const long long LP = m_lay.LP;
+    MoveTo(m_lay.x0, top);
     Text(0, kSeismicHead);
     if (!m_phiInput) {
         Text(LP, kSeismicNeedsPhi);
@@ -868,7 +873,8 @@ void SheetComposer::SeismicPage(long long top) {
     });
     LevelsRow(kRowKEA, Number(L"%6.3f", &CSeismicResult::KEA));
     LevelsRow(kRowKEAw, Number(L"%6.3f", &CSeismicResult::KEAw));
-    if ((r.moderate.checked && !r.moderate.bounded) || (r.large.checked && !r.large.bounded))
+    if ((m_r.moderate.checked && !m_r.moderate.bounded) ||
+        (m_r.large.checked && !m_r.large.bounded))
         Text(LP, kSeismicUnbounded);
     LevelsRow(kRowPAE, Number(L"%6.2f", &CSeismicResult::PAE));
     LevelsRow(kRowPAEhv, Pair(&CSeismicResult::PAEh, &CSeismicResult::PAEv));
@@ -876,11 +882,11 @@ void SheetComposer::SeismicPage(long long top) {
     LevelsRow(kRowDPAEhv, Pair(&CSeismicResult::dPAEh, &CSeismicResult::dPAEv));
 
     // The bodies that move with the wall are the same for both levels.
-    const CSeismicResult& any = r.moderate.checked ? r.moderate : r.large;
-    Line(LP, kWs, c.m_gammaC, (c.m_T1 + c.m_T2) / 2, r.Hs, any.Ws);
-    Line(LP, kYs, c.m_D2, r.Hs, c.m_T2 + 2 * c.m_T1, c.m_T1 + c.m_T2, any.ys);
+    const CSeismicResult& any = m_r.moderate.checked ? m_r.moderate : m_r.large;
+    Line(LP, kWs, m_c.m_gammaC, (m_c.m_T1 + m_c.m_T2) / 2, m_r.Hs, any.Ws);
+    Line(LP, kYs, m_c.m_D2, m_r.Hs, m_c.m_T2 + 2 * m_c.m_T1, m_c.m_T1 + m_c.m_T2, any.ys);
     Line(LP, kY2, any.A2y, any.A2, any.y2);
-    Line(LP, kW3s, c.m_gammaS, r.A31, r.A32 + r.A33 + r.A34, any.W3s);
+    Line(LP, kW3s, m_c.m_gammaS, m_r.A31, m_r.A32 + m_r.A33 + m_r.A34, any.W3s);
     Line(LP, kY3, any.A3y, any.A3, any.y3);
     LevelsRow(kRowHE, Number(L"%6.2f", &CSeismicResult::HE));
     LevelsRow(kRowMHE, Number(L"%6.2f", &CSeismicResult::MHE));
@@ -889,11 +895,11 @@ void SheetComposer::SeismicPage(long long top) {
     LevelsRow(kRowSWE, Number(L"%6.2f", &CSeismicResult::SWE));
     LevelsRow(kRowMrE, Number(L"%6.2f", &CSeismicResult::MrE));
     LevelsRow(
-        FormatSheetLine(kRowFoE, c.m_FoL),
+        FormatSheetLine(kRowFoE, m_c.m_FoL),
         [](const CSeismicResult& s) { return Judged(s.FoE, s.overturnOK); }, true);
     LevelsRow(kRowSPE, Number(L"%6.2f", &CSeismicResult::SPE));
     LevelsRow(
-        FormatSheetLine(kRowFsE, c.m_FsL),
+        FormatSheetLine(kRowFsE, m_c.m_FsL),
         [](const CSeismicResult& s) { return Judged(s.FsE, s.slidingOK); }, true);
     LevelsRow(kRowD,
               [](const CSeismicResult& s) { return FormatSheetLine(L"%6.3f", s.bearing.d); });
@@ -907,7 +913,7 @@ void SheetComposer::SeismicPage(long long top) {
                                             : std::wstring(L"-");
     });
     LevelsRow(
-        FormatSheetLine(kRowQmax, c.m_ru, c.m_ru * c.m_fe),
+        FormatSheetLine(kRowQmax, m_c.m_ru, m_c.m_ru * m_c.m_fe),
         [](const CSeismicResult& s) {
             return FormatSheetLine(L"%6.1f %s", s.bearing.qmax, Verdict(s.bearingOK));
         },
@@ -916,12 +922,12 @@ void SheetComposer::SeismicPage(long long top) {
     LevelsRow(kRowFcFs,
               [](const CSeismicResult& s) { return FormatSheetLine(L"%5.2f/%5.2f", s.fc, s.fs); });
     PageMember(kRowStemHead, &CSeismicResult::wall, kRowStemM, kRowStemQ);
-    if (SlabDesigned(c.m_L1))
+    if (SlabDesigned(m_c.m_L1))
         PageMember(kRowToeHead, &CSeismicResult::toe, kRowSlabM, kRowSlabQ);
-    if (SlabDesigned(c.m_L2))
+    if (SlabDesigned(m_c.m_L2))
         PageMember(kRowHeelHead, &CSeismicResult::heel, kRowSlabM, kRowSlabQ);
     LevelsRow(kRowVerdict, [this](const CSeismicResult& s) {
-        return std::wstring(Verdict(LevelOK(c, s, &s == &r.large)));
+        return std::wstring(Verdict(LevelOK(m_c, s, &s == &m_r.large)));
     });
 }
 
