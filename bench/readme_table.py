@@ -30,10 +30,12 @@ GOALS = [
 UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
 
-def seconds_text(value):
-    for unit, scale, digits in (("s", 1.0, 3), ("ms", 1e-3, 2), ("µs", 1e-6, 2), ("ns", 1e-9, 0)):
+def seconds_text(value, digits=3):
+    """A time in the largest unit that keeps it at 1 or more, to the given significant digits."""
+    for unit, scale in (("s", 1.0), ("ms", 1e-3), ("µs", 1e-6), ("ns", 1e-9)):
         if value >= scale or unit == "ns":
-            return f"{value / scale:.{digits}f} {unit}"
+            rounded = float(f"{value / scale:.{digits}g}")
+            return f"{rounded:g} {unit}"
     return str(value)
 
 
@@ -60,26 +62,32 @@ def table(machine, repetitions, found):
         BEGIN,
         "",
         f"Medians of {repetitions} repetitions on {machine}.",
+        "The processor time is the benchmark's own; on a machine busy with other work the real",
+        "time also holds the waits for a core. The programs started as new processes are timed",
+        "in real time only.",
         "",
-        "| benchmark | what | median (real) | median (processor) | goal | met |",
-        "|---|---|---|---|---|---|",
+        "| benchmark | what | median (real) | median (processor) | goal | met (real) | met (processor) |",
+        "|---|---|---|---|---|---|---|",
     ]
     for name, what, goal, counter in GOALS:
         if name not in found:
             continue
         m = found[name]
+        met_cpu = "—"
         if counter is None:
             value = seconds_text(m["real"])
             cpu = seconds_text(m["cpu"]) if m["cpu"] is not None else "—"
-            goal_text = f"under {seconds_text(goal)}" if goal is not None else "—"
+            goal_text = f"under {seconds_text(goal, 2)}" if goal is not None else "—"
             met = "—" if goal is None else ("yes" if m["real"] < goal else "no")
+            if goal is not None and m["cpu"] is not None:
+                met_cpu = "yes" if m["cpu"] < goal else "no"
         else:
             amount = m["counters"][counter]
             value = f"{amount:.1f} MB"
             cpu = "—"
             goal_text = f"under {goal} MB"
             met = "yes" if amount < goal else "no"
-        rows.append(f"| `{name}` | {what} | {value} | {cpu} | {goal_text} | {met} |")
+        rows.append(f"| `{name}` | {what} | {value} | {cpu} | {goal_text} | {met} | {met_cpu} |")
     rows += ["", END]
     return "\n".join(rows)
 

@@ -20,21 +20,25 @@ void CArchiveWriter::WriteU8(std::uint8_t v) {
     m_bytes.push_back(v);
 }
 
+void CArchiveWriter::WriteLittleEndian(std::uint64_t v, std::size_t size) {
+    std::uint8_t bytes[sizeof v];
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(v >> 8 * i);
+    WriteBytes(bytes, size);
+}
+
 void CArchiveWriter::WriteU16(std::uint16_t v) {
-    m_bytes.push_back(static_cast<std::uint8_t>(v));
-    m_bytes.push_back(static_cast<std::uint8_t>(v >> 8));
+    WriteLittleEndian(v, sizeof v);
 }
 
 void CArchiveWriter::WriteU32(std::uint32_t v) {
-    WriteU16(static_cast<std::uint16_t>(v));
-    WriteU16(static_cast<std::uint16_t>(v >> 16));
+    WriteLittleEndian(v, sizeof v);
 }
 
 void CArchiveWriter::WriteDouble(double v) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    WriteU32(static_cast<std::uint32_t>(bits));
-    WriteU32(static_cast<std::uint32_t>(bits >> 32));
+    WriteLittleEndian(bits, sizeof bits);
 }
 
 void CArchiveWriter::WriteBytes(const void* data, std::size_t size) {

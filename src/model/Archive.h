@@ -34,6 +34,9 @@ public:
     std::vector<std::uint8_t> TakeBytes() { return std::move(m_bytes); }
 
 private:
+    // The low size bytes of v, least significant first, in one piece.
+    void WriteLittleEndian(std::uint64_t v, std::size_t size);
+
     std::vector<std::uint8_t> m_bytes;
 };
 

@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -13,6 +14,8 @@ constexpr std::uint16_t kSchema = 1;
 constexpr char kClassName[] = "CRTData";
 constexpr std::size_t kClassNameLength = sizeof kClassName - 1;
 constexpr std::uint16_t kMaxClassNameLength = 64; // a name of this length or more is invalid
+// No case body is shorter than its 41 doubles.
+constexpr std::size_t kLeastCaseBytes = 41 * sizeof(double);
 
 // The seismic values follow the last case in a block of their own, written only when some
 // case holds a value other than its default: the marker, the number of cases (uint32) and,
@@ -176,9 +179,10 @@ CaseFileStatus ReadCaseFile(const std::vector<std::uint8_t>& bytes, CDocSettings
     ReadSettings(ar, stored);
     std::uint32_t count = 0;
     ar.ReadCount(count);
-    // Nothing is reserved from the stored count: a count larger than the file can hold ends
-    // at the first case that runs past the end.
+    // The stored count is trusted only as far as the rest of the file can hold that many
+    // cases; a larger count ends at the first case that runs past the end.
     std::vector<CRTData> loaded;
+    loaded.reserve(std::min<std::size_t>(count, ar.Remaining() / kLeastCaseBytes));
     bool classKnown = false;
     for (std::uint32_t i = 0; i < count; ++i) {
         ReadCaseTag(ar, classKnown);

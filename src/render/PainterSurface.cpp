@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygon>
+#include <QTransform>
 
 #include <algorithm>
 #include <cstdlib>
@@ -95,17 +96,36 @@ void CPainterSurface::TextOut(int x, int y, const std::wstring& text) {
     const unsigned align = m_objects.TextAlign();
     const QString string = QString::fromStdWString(text);
     const QFontMetricsF metrics(font.font, m_painter.device());
-    // Offsets from the reference point to the start of the baseline, in the text's own frame.
-    const qreal width = metrics.horizontalAdvance(string);
+    // Offsets from the reference point to the start of the baseline, in the text's own frame;
+    // only a centred or right-aligned text needs its width.
     qreal dx = 0;
     if ((align & TA_CENTER) == TA_CENTER)
-        dx = -width / 2;
+        dx = -metrics.horizontalAdvance(string) / 2;
     else if (align & TA_RIGHT)
-        dx = -width;
+        dx = -metrics.horizontalAdvance(string);
     const qreal dy = (align & TA_BOTTOM) ? -metrics.descent() : metrics.ascent();
 
-    m_painter.save();
+    // A text whose widest possible box, with an em to spare on every side, lies off the
+    // device paints nothing: it is not laid out at all. On screen most of the sheet's lines
+    // are outside the window.
+    const qreal em = font.font.pixelSize();
+    const qreal longest = string.size() * std::max(metrics.maxWidth(), em);
+    const QRectF box(dx - em, dy - metrics.ascent() - em, longest + 2 * em,
+                     metrics.ascent() + metrics.descent() + 2 * em);
+    QTransform frame = QTransform::fromTranslate(x, y);
+    frame.rotate(-font.escapement / 10.0);
+    const QPaintDevice* device = m_painter.device();
+    if (!(frame * m_painter.combinedTransform())
+             .mapRect(box)
+             .intersects(QRectF(0, 0, device->width(), device->height())))
+        return;
+
     m_painter.setFont(font.font);
+    if (font.escapement == 0) {
+        m_painter.drawText(QPointF(x + dx, y + dy), string);
+        return;
+    }
+    m_painter.save();
     m_painter.translate(x, y);
     // Escapement counts tenths of a degree counter-clockwise; y grows downward here.
     m_painter.rotate(-font.escapement / 10.0);
