@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include "DecimalInteger.h"
+
 const std::string* ParsedArgs::Value(const std::string& name) const {
     auto it = options.find(name);
     return it == options.end() ? nullptr : &it->second;
@@ -58,16 +60,13 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<CliO
 }
 
 bool ParsePositive(const std::string& text, int& value) {
-    if (text.empty() || text.size() > 9) // nine digits always fit in an int
+    // Digits only: a sign is no part of a count.
+    if (text.empty() || text[0] < '0' || text[0] > '9')
         return false;
-    int v = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return false;
-        v = v * 10 + (ch - '0');
-    }
-    if (v == 0)
+    size_t pos = 0;
+    const CDecimalInteger number = ScanDecimalInteger(std::string_view(text), pos);
+    if (pos != text.size() || !number.inRange || number.value == 0)
         return false;
-    value = v;
+    value = number.value;
     return true;
 }

@@ -9,7 +9,7 @@
 const CliOption kOutputOption = {"output", "OUT", "書き出すファイル（必須）",
                                  "the file to write (required)", 'o'};
 
-bool CGuiSession::Prepare() {
+CGuiPlatform::CGuiPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's notices (such as a missing runtime folder of the session) say nothing to the user
@@ -18,7 +18,6 @@ bool CGuiSession::Prepare() {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             PrintError(text.toStdString());
     });
-    return true;
 }
 
 bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi) {

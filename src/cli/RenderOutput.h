@@ -13,24 +13,25 @@
 
 extern const CliOption kOutputOption;
 
+// Sets the platform unless it was asked for and keeps Qt's notices off standard error; a base
+// of the session, so that it runs before the application reads the platform name.
+class CGuiPlatform {
+protected:
+    CGuiPlatform();
+};
+
 // Qt's GUI services for the lifetime of a command, on the offscreen platform unless another
 // is asked for through QT_QPA_PLATFORM: rendering needs no display.
-class CGuiSession {
+class CGuiSession : private CGuiPlatform {
 public:
     CGuiSession() = default;
     CGuiSession(const CGuiSession&) = delete;
     CGuiSession& operator=(const CGuiSession&) = delete;
 
 private:
-    // Sets the platform unless it was asked for and keeps Qt's notices off standard error;
-    // returns true.
-    static bool Prepare();
-
     int m_argc = 1;
     char m_name[10] = "tarvo-cli";
     char* m_argv[2] = {m_name, nullptr};
-    // Before the application, which reads the platform name when it is constructed.
-    bool m_prepared = Prepare();
     QGuiApplication m_app{m_argc, m_argv};
 };
 

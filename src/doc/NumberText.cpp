@@ -1,10 +1,10 @@
 #include "NumberText.h"
 
 #include "ClassicLocale.h"
+#include "DecimalInteger.h"
 #include "WideSpace.h"
 
 #include <charconv>
-#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -75,16 +75,7 @@ double ReadNumber(const std::wstring& text) {
 
 int ReadInteger(const std::wstring& text) {
     size_t pos = SkipBlanks(text);
-    bool negative = IsSign(text, pos) && text[pos] == L'-';
-    if (IsSign(text, pos))
-        ++pos;
-    long long magnitude = 0;
-    for (; IsDigit(text, pos); ++pos) {
-        if (magnitude <= INT_MAX)
-            magnitude = magnitude * 10 + (text[pos] - L'0');
-    }
-    long long value = negative ? -magnitude : magnitude;
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+    return ScanDecimalInteger(std::wstring_view(text), pos).value;
 }
 
 std::wstring FormatFixed(double value, int decimals) {

@@ -1,10 +1,10 @@
 #include "BarTable.h"
 
+#include "DecimalInteger.h"
 #include "FileBytes.h"
 #include "TextCodec.h"
 
 #include <cctype>
-#include <climits>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -40,24 +40,10 @@ bool ScanToken(const std::string& field, size_t& pos, wchar_t* out, size_t maxLe
 bool ScanInt(const std::string& s, size_t& pos, int& value) {
     while (pos < s.size() && IsBlank(s[pos]))
         ++pos;
-    bool negative = false;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-        negative = s[pos++] == '-';
-    if (pos >= s.size() || !std::isdigit(static_cast<unsigned char>(s[pos])))
+    const CDecimalInteger number = ScanDecimalInteger(std::string_view(s), pos);
+    if (!number.found || !number.inRange)
         return false;
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    long long v = 0;
-    bool inRange = true;
-    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos]))) {
-        if (inRange) {
-            v = v * 10 + (s[pos] - '0');
-            inRange = v <= limit;
-        }
-        ++pos;
-    }
-    if (!inRange)
-        return false;
-    value = static_cast<int>(negative ? -v : v);
+    value = number.value;
     return true;
 }
 

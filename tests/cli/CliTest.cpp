@@ -129,7 +129,7 @@ TEST_F(Cli, SheetOfTheCurrentOrTheChosenCase) {
     EXPECT_EQ(FirstLine(first.out), "A");
     ExpectClipboardLines(first.out);
 
-    for (const char* number : {"0", "3", "x", "-1"}) {
+    for (const char* number : {"0", "3", "x", "-1", "+1", "1x", "4294967297", "99999999999"}) {
         RunResult none = Run({"sheet", file, std::string("--case=") + number});
         EXPECT_EQ(none.status, 2) << number;
         EXPECT_EQ(none.out, "") << number;
