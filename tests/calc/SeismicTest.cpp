@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <sstream>
 
@@ -282,6 +283,42 @@ TEST_F(SeismicTest, LevelsAreCheckedOnlyWhenAskedAndPhiIsEntered) {
     EXPECT_FALSE(r.moderate.checked);
     EXPECT_FALSE(r.large.checked);
     EXPECT_EQ(r.moderate.KEA, 0.0);
+}
+
+// The large earthquake's judgements exactly on their boundaries: a safety factor equal to its
+// required value is OK, and so is a maximum pressure equal to ru x fe; one step beyond fails.
+TEST_F(SeismicTest, LargeEarthquakeJudgementsAcceptEquality) {
+    CRTData base = Wall35();
+    base.m_kh2 = 0.25;
+    const CSeismicResult s = Run(base).large;
+    struct Row {
+        const char* name;
+        std::function<void(CRTData&, double)> setLimit;
+        double atLimit;
+        double beyond;
+        bool CSeismicResult::*ok;
+    };
+    const Row rows[] = {
+        {"overturning", [](CRTData& c, double v) { c.m_FoL = v; }, s.FoE,
+         std::nextafter(s.FoE, INFINITY), &CSeismicResult::overturnOK},
+        {"sliding", [](CRTData& c, double v) { c.m_FsL = v; }, s.FsE,
+         std::nextafter(s.FsE, INFINITY), &CSeismicResult::slidingOK},
+        // qu = ru x fe with ru = 1 is fe itself.
+        {"bearing",
+         [](CRTData& c, double v) {
+             c.m_ru = 1.0;
+             c.m_fe = v;
+         },
+         s.bearing.qmax, std::nextafter(s.bearing.qmax, 0.0), &CSeismicResult::bearingOK},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CRTData at = base, beyond = base;
+        row.setLimit(at, row.atLimit);
+        row.setLimit(beyond, row.beyond);
+        EXPECT_TRUE(Run(at).large.*row.ok);
+        EXPECT_FALSE(Run(beyond).large.*row.ok);
+    }
 }
 
 } // namespace
