@@ -1,6 +1,7 @@
 #include "InputPanel.h"
 
 #include "PanelControls.h"
+#include "PresetLists.h"
 #include "SingleLineValidator.h"
 #include "Surface.h"
 
@@ -45,89 +46,9 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     title->setValidator(new CSingleLineValidator(title));
     auto* titleBox = new QVBoxLayout;
     titleBox->addWidget(title);
-
-    // The shape in two columns: heights and base slab at the left, stem and slab lengths at
-    // the right.
-    const QString cm = QStringLiteral("cm");
-    auto* shape = Grid();
-    AddRow(shape, 0, 0, QStringLiteral("H1"), AddEdit(IDC_H1), cm);
-    AddRow(shape, 1, 0, QStringLiteral("H2"), AddEdit(IDC_H2), cm);
-    AddRow(shape, 2, 0, QStringLiteral("D1"), AddEdit(IDC_D1), cm);
-    AddRow(shape, 3, 0, QStringLiteral("D2"), AddEdit(IDC_D2), cm);
-    AddRow(shape, 4, 0, QStringLiteral("αs"), AddEdit(IDC_ALPHA), QStringLiteral("°"));
-    AddRow(shape, 0, 4, QStringLiteral("T1"), AddEdit(IDC_T1), cm);
-    AddRow(shape, 1, 4, QStringLiteral("T2"), AddEdit(IDC_T2), cm);
-    AddRow(shape, 2, 4, QStringLiteral("T3"), AddEdit(IDC_T3), cm);
-    AddRow(shape, 3, 4, QStringLiteral("L1"), AddEdit(IDC_L1), cm);
-    AddRow(shape, 4, 4, QStringLiteral("L2"), AddEdit(IDC_L2), cm);
-    shape->setColumnMinimumWidth(3, 12);
-
-    auto* conditions = Grid();
-    AddRow(conditions, 0, 0, QStringLiteral("ｺﾝｸﾘｰﾄ強度(Fc)"),
-           AddCombo(IDC_FC, {QStringLiteral("18"), QStringLiteral("21"), QStringLiteral("24"),
-                             QStringLiteral("27")}),
-           QStringLiteral("N/mm^2"));
-    AddRow(conditions, 1, 0, QStringLiteral("上載荷重(ｑ）"),
-           AddCombo(IDC_Q, {QStringLiteral("0.0"), QStringLiteral("3.0"), QStringLiteral("5.0"),
-                            QStringLiteral("10.0"), QStringLiteral("15.0"), QStringLiteral("20.0"),
-                            QStringLiteral("30.0")}),
-           QStringLiteral("kN/m^2"));
-    AddRow(
-        conditions, 2, 0, QStringLiteral("摩擦係数(μ)"),
-        AddCombo(IDC_MU, {QStringLiteral("0.30"), QStringLiteral("0.35"), QStringLiteral("0.40"),
-                          QStringLiteral("0.45"), QStringLiteral("0.50"), QStringLiteral("0.55")}),
-        QString());
-    // The friction field holds φ in degrees while the box is checked, KA otherwise; the
-    // label says which.
-    auto* phiLabel = new QLabel(QStringLiteral("内部摩擦角(φ)"));
-    m_controls.Add(IDC_PHI_LABEL, phiLabel);
-    auto* phiCheck = new QCheckBox(QStringLiteral("φ"));
-    m_controls.Add(IDC_PHI_CHECK, phiCheck);
-    connect(phiCheck, &QCheckBox::clicked, this, [this] { emit commandRequested(ID_CHECK_PHI); });
-    conditions->addWidget(phiLabel, 3, 0);
-    conditions->addWidget(AddEdit(IDC_PHI), 3, 1);
-    // The box is as wide as its mark and label, which a click must hit.
-    conditions->addWidget(phiCheck, 3, 2, Qt::AlignLeft);
-    AddRow(conditions, 4, 0, QStringLiteral("土単位重量(γs)"),
-           AddCombo(IDC_GAMMA_S,
-                    {QStringLiteral("16.0"), QStringLiteral("17.0"), QStringLiteral("17.5"),
-                     QStringLiteral("18.0"), QStringLiteral("20.0")}),
-           QStringLiteral("kN/m^3"));
-    AddRow(conditions, 5, 0, QStringLiteral("許容支持力(fe)"),
-           AddCombo(IDC_FE, {QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("50"),
-                             QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300"),
-                             QStringLiteral("500"), QStringLiteral("1000")}),
-           QStringLiteral("kN/m^2"));
-    conditions->setColumnStretch(1, 1);
-
-    const QStringList bars = {
-        QStringLiteral("D10"),     QStringLiteral("D10+D13"), QStringLiteral("D13"),
-        QStringLiteral("D13+D16"), QStringLiteral("D16"),     QStringLiteral("D16+D19"),
-        QStringLiteral("D19"),     QStringLiteral("D19+D22"), QStringLiteral("D22"),
-        QStringLiteral("D22+D25"), QStringLiteral("D25")};
-    const QStringList pitches = {QStringLiteral("100"), QStringLiteral("125"),
-                                 QStringLiteral("150"), QStringLiteral("175"),
-                                 QStringLiteral("200"), QStringLiteral("250")};
-    struct BarRow {
-        QString label;
-        int bar;
-        int pitch;
-    };
-    const BarRow barRows[] = {
-        {QStringLiteral("壁筋"), IDC_BAR_WALL, IDC_PITCH_WALL},
-        {QStringLiteral("L1部分"), IDC_BAR_TOE, IDC_PITCH_TOE},
-        {QStringLiteral("L2部分"), IDC_BAR_HEEL, IDC_PITCH_HEEL},
-    };
-    auto* reinforcement = Grid();
-    int row = 0;
-    for (const BarRow& r : barRows) {
-        reinforcement->addWidget(new QLabel(r.label), row, 0);
-        reinforcement->addWidget(AddCombo(r.bar, bars), row, 1);
-        reinforcement->addWidget(new QLabel(QStringLiteral("@")), row, 2);
-        reinforcement->addWidget(AddCombo(r.pitch, pitches), row, 3);
-        ++row;
-    }
-    reinforcement->setColumnStretch(1, 1);
+    QGridLayout* shape = ShapeGrid();
+    QGridLayout* conditions = ConditionsGrid();
+    QGridLayout* reinforcement = ReinforcementGrid();
 
     auto* detail = AddButton(ID_DATA_DETAIL, QStringLiteral("詳細設定"));
     auto* stepping = new QHBoxLayout;
@@ -178,6 +99,74 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     });
 }
 
+QGridLayout* CInputPanel::ShapeGrid() {
+    // The shape in two columns: heights and base slab at the left, stem and slab lengths at
+    // the right. The rows are made in tab order.
+    const QString cm = QStringLiteral("cm");
+    const PanelRow shapeRows[] = {
+        {IDC_H1, 0, 0, QStringLiteral("H1"), cm},
+        {IDC_H2, 1, 0, QStringLiteral("H2"), cm},
+        {IDC_D1, 2, 0, QStringLiteral("D1"), cm},
+        {IDC_D2, 3, 0, QStringLiteral("D2"), cm},
+        {IDC_ALPHA, 4, 0, QStringLiteral("αs"), QStringLiteral("°")},
+        {IDC_T1, 0, 4, QStringLiteral("T1"), cm},
+        {IDC_T2, 1, 4, QStringLiteral("T2"), cm},
+        {IDC_T3, 2, 4, QStringLiteral("T3"), cm},
+        {IDC_L1, 3, 4, QStringLiteral("L1"), cm},
+        {IDC_L2, 4, 4, QStringLiteral("L2"), cm},
+    };
+    auto* shape = Grid();
+    for (const PanelRow& r : shapeRows)
+        AddRow(shape, r);
+    shape->setColumnMinimumWidth(3, 12);
+    return shape;
+}
+
+QGridLayout* CInputPanel::ConditionsGrid() {
+    // The friction angle's row (IDC_PHI) has its check box and a label that changes.
+    const PanelRow conditionRows[] = {
+        {IDC_FC, 0, 0, QStringLiteral("ｺﾝｸﾘｰﾄ強度(Fc)"), QStringLiteral("N/mm^2")},
+        {IDC_Q, 1, 0, QStringLiteral("上載荷重(ｑ）"), QStringLiteral("kN/m^2")},
+        {IDC_MU, 2, 0, QStringLiteral("摩擦係数(μ)"), QString()},
+        {IDC_PHI, 3, 0, QString(), QString()},
+        {IDC_GAMMA_S, 4, 0, QStringLiteral("土単位重量(γs)"), QStringLiteral("kN/m^3")},
+        {IDC_FE, 5, 0, QStringLiteral("許容支持力(fe)"), QStringLiteral("kN/m^2")},
+    };
+    auto* conditions = Grid();
+    for (const PanelRow& r : conditionRows) {
+        if (r.id == IDC_PHI)
+            AddPhiRow(conditions, r.row);
+        else
+            AddRow(conditions, r);
+    }
+    conditions->setColumnStretch(1, 1);
+    return conditions;
+}
+
+QGridLayout* CInputPanel::ReinforcementGrid() {
+    struct BarRow {
+        QString label;
+        int bar;
+        int pitch;
+    };
+    const BarRow barRows[] = {
+        {QStringLiteral("壁筋"), IDC_BAR_WALL, IDC_PITCH_WALL},
+        {QStringLiteral("L1部分"), IDC_BAR_TOE, IDC_PITCH_TOE},
+        {QStringLiteral("L2部分"), IDC_BAR_HEEL, IDC_PITCH_HEEL},
+    };
+    auto* reinforcement = Grid();
+    int row = 0;
+    for (const BarRow& r : barRows) {
+        reinforcement->addWidget(new QLabel(r.label), row, 0);
+        reinforcement->addWidget(AddCombo(r.bar), row, 1);
+        reinforcement->addWidget(new QLabel(QStringLiteral("@")), row, 2);
+        reinforcement->addWidget(AddCombo(r.pitch), row, 3);
+        ++row;
+    }
+    reinforcement->setColumnStretch(1, 1);
+    return reinforcement;
+}
+
 QAbstractButton* CInputPanel::Button(int commandId) const {
     auto it = m_buttons.find(commandId);
     return it == m_buttons.end() ? nullptr : it->second;
@@ -192,13 +181,13 @@ QLineEdit* CInputPanel::AddEdit(int id) {
     return edit;
 }
 
-QComboBox* CInputPanel::AddCombo(int id, const QStringList& presets) {
+QComboBox* CInputPanel::AddCombo(int id) {
     auto* combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // Typed numbers stand at the right, in the combo boxes as in the edits.
     combo->lineEdit()->setAlignment(Qt::AlignRight);
-    combo->addItems(presets);
+    combo->addItems(PresetList(id));
     combo->setMinimumWidth(fontMetrics().averageCharWidth() * kNumberChars);
     connect(combo->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { emit commandRequested(ID_DATA_ADD); });
@@ -206,12 +195,28 @@ QComboBox* CInputPanel::AddCombo(int id, const QStringList& presets) {
     return combo;
 }
 
-void CInputPanel::AddRow(QGridLayout* grid, int row, int column, const QString& label,
-                         QWidget* field, const QString& unit) {
-    grid->addWidget(new QLabel(label), row, column);
-    grid->addWidget(field, row, column + 1);
-    if (!unit.isEmpty())
-        grid->addWidget(new QLabel(unit), row, column + 2);
+void CInputPanel::AddRow(QGridLayout* grid, const PanelRow& r) {
+    // A field with presets is a combo box, any other an edit.
+    QWidget* field =
+        PresetList(r.id).isEmpty() ? static_cast<QWidget*>(AddEdit(r.id)) : AddCombo(r.id);
+    grid->addWidget(new QLabel(r.label), r.row, r.column);
+    grid->addWidget(field, r.row, r.column + 1);
+    if (!r.unit.isEmpty())
+        grid->addWidget(new QLabel(r.unit), r.row, r.column + 2);
+}
+
+void CInputPanel::AddPhiRow(QGridLayout* grid, int row) {
+    // The friction field holds φ in degrees while the box is checked, KA otherwise; the
+    // label says which.
+    auto* phiLabel = new QLabel(QStringLiteral("内部摩擦角(φ)"));
+    m_controls.Add(IDC_PHI_LABEL, phiLabel);
+    auto* phiCheck = new QCheckBox(QStringLiteral("φ"));
+    m_controls.Add(IDC_PHI_CHECK, phiCheck);
+    connect(phiCheck, &QCheckBox::clicked, this, [this] { emit commandRequested(ID_CHECK_PHI); });
+    grid->addWidget(phiLabel, row, 0);
+    grid->addWidget(AddEdit(IDC_PHI), row, 1);
+    // The box is as wide as its mark and label, which a click must hit.
+    grid->addWidget(phiCheck, row, 2, Qt::AlignLeft);
 }
 
 QPushButton* CInputPanel::AddButton(int commandId, const QString& text) {

@@ -34,10 +34,23 @@ signals:
     void commandRequested(int commandId);
 
 private:
+    // A labelled field of a grid: at (row, column) the label, then the field, then the unit.
+    struct PanelRow {
+        int id;
+        int row;
+        int column;
+        QString label;
+        QString unit;
+    };
+
+    // The groups of the form, their fields made in tab order.
+    QGridLayout* ShapeGrid();
+    QGridLayout* ConditionsGrid();
+    QGridLayout* ReinforcementGrid();
     QLineEdit* AddEdit(int id);
-    QComboBox* AddCombo(int id, const QStringList& presets);
-    void AddRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* field,
-                const QString& unit);
+    QComboBox* AddCombo(int id);
+    void AddRow(QGridLayout* grid, const PanelRow& r);
+    void AddPhiRow(QGridLayout* grid, int row);
     QPushButton* AddButton(int commandId, const QString& text);
 
     CWidgetControls m_controls;

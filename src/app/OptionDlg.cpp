@@ -1,5 +1,7 @@
 #include "OptionDlg.h"
 
+#include "PresetLists.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,18 +28,10 @@ COptionDlg::COptionDlg(COptionValues& values, IMessageSink& messages, QWidget* p
     const QString unitWeight = QStringLiteral("kN/m^3");
     const QString degrees = QStringLiteral("°");
     const QString cm = QStringLiteral("cm");
-    AddField(grid, 0, IDC_GAMMA_C, QStringLiteral("ｺﾝｸﾘｰﾄの単位体積重量(γc)"), unitWeight,
-             {QStringLiteral("18"), QStringLiteral("20"), QStringLiteral("22"),
-              QStringLiteral("24"), QStringLiteral("24.5"), QStringLiteral("25")});
-    AddField(grid, 1, IDC_GAMMA_S_FRONT, QStringLiteral("前面土の単位体積重量(γs)"),
-             QStringLiteral("kN/m^3"),
-             {QStringLiteral("0"), QStringLiteral("16"), QStringLiteral("17"),
-              QStringLiteral("17.5"), QStringLiteral("18"), QStringLiteral("20")});
+    AddField(grid, 0, IDC_GAMMA_C, QStringLiteral("ｺﾝｸﾘｰﾄの単位体積重量(γc)"), unitWeight);
+    AddField(grid, 1, IDC_GAMMA_S_FRONT, QStringLiteral("前面土の単位体積重量(γs)"), unitWeight);
     AddField(grid, 2, IDC_Q_FRONT, QStringLiteral("前面土上載荷重 （ｑ )"),
-             QStringLiteral("kN/m^2"),
-             {QStringLiteral("0.0"), QStringLiteral("3.0"), QStringLiteral("5.0"),
-              QStringLiteral("10.0"), QStringLiteral("15.0"), QStringLiteral("20.0"),
-              QStringLiteral("30.0")});
+             QStringLiteral("kN/m^2"));
     AddField(grid, 3, IDC_LOAD_P, QStringLiteral("頂部分布荷重    （Ｐ）"), QStringLiteral("kN/m"));
     AddField(grid, 4, IDC_MOMENT_M, QStringLiteral("頂部分布曲げモーメント（Ｍ）"),
              QStringLiteral("kN･m/m"));
@@ -93,7 +87,8 @@ COptionDlg::COptionDlg(COptionValues& values, IMessageSink& messages, QWidget* p
 }
 
 void COptionDlg::AddField(QGridLayout* grid, int row, int id, const QString& label,
-                          const QString& unit, const QStringList& presets) {
+                          const QString& unit) {
+    const QStringList& presets = PresetList(id);
     QWidget* field;
     if (presets.isEmpty()) {
         field = new QLineEdit;

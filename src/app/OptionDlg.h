@@ -26,8 +26,8 @@ public:
     void accept() override;
 
 private:
-    void AddField(QGridLayout* grid, int row, int id, const QString& label, const QString& unit,
-                  const QStringList& presets = {});
+    // A combo box when the field has presets, an edit otherwise.
+    void AddField(QGridLayout* grid, int row, int id, const QString& label, const QString& unit);
     void AddAutoCheck(QGridLayout* grid, int row, int id, const QString& text);
     // Each angle field is enabled exactly while its automatic box is clear.
     void EnableAutoFields();
