@@ -272,6 +272,40 @@ TEST_F(SeismicTest, BarWithoutAUsableSeismicStressFailsItsMember) {
     EXPECT_TRUE(r.large.wall.barUsable);
 }
 
+// A seismic stress equal to the long-term one is usable: the level may not fall below it.
+TEST_F(SeismicTest, SeismicStressEqualToTheLongTermOneIsUsable) {
+    std::istringstream table("BarGrade  area,dia,long,short,perimeter,mass,yield\n"
+                             "D16 SD295 199,159,195,195,50,1560,195\n"
+                             "D19 SD345 287,191,215,215,60,2250,215\n");
+    ASSERT_TRUE(LoadBarTable(table));
+    CRTData c = Wall35();
+    c.m_kh1 = 0.2;
+    c.m_kh2 = 0.25;
+    const CDesignResult r = Run(c);
+    for (const CSeismicResult* s : {&r.moderate, &r.large}) {
+        EXPECT_TRUE(s->wall.barUsable);
+        EXPECT_TRUE(s->toe.barUsable);
+        EXPECT_TRUE(s->heel.barUsable);
+    }
+}
+
+// No wedge is in equilibrium when phi - alpha - theta0 is exactly 0: the level fails.
+TEST_F(SeismicTest, WedgeExactlyAtTheLimitIsUnbounded) {
+    CRTData c = Wall35();
+    c.m_kh2 = 0.25;
+    const double theta0 = std::atan(c.m_kh2);
+    c.m_phi = theta0; // level ground: phi - alpha - theta0 is exactly 0
+    const double alpha = c.m_alpha;
+    ASSERT_EQ(c.m_phi - alpha - theta0, 0.0);
+    EXPECT_FALSE(SeismicWedgeBounded(c.m_phi, alpha, theta0));
+    const CSeismicResult s = Run(c).large;
+    ASSERT_TRUE(s.checked);
+    EXPECT_FALSE(s.bounded);
+    EXPECT_FALSE(s.overturnOK);
+    EXPECT_FALSE(s.slidingOK);
+    EXPECT_FALSE(s.bearingOK);
+}
+
 // Seismic checks need an entered friction angle; without an asked level nothing is computed.
 TEST_F(SeismicTest, LevelsAreCheckedOnlyWhenAskedAndPhiIsEntered) {
     CRTData c = Wall35();
