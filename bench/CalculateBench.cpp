@@ -1,9 +1,9 @@
 // Speed of one full design calculation (goal: under 0.3 us), of the default case and over a
 // fixed set of 600 generated walls of every shape, one wall per iteration.
-#include "BarTable.h"
-#include "DesignResult.h"
 #include "GeneratedWalls.h"
-#include "RTData.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <benchmark/benchmark.h>
 

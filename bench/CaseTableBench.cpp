@@ -1,9 +1,9 @@
 // Speed of the case overview: building the table of a site's fifty walls (every case
 // calculated, every cell formatted), as the window does at each change, and writing its CSV
 // and JSON (goal: a few milliseconds, well below a repaint).
-#include "BarTable.h"
-#include "CaseTable.h"
-#include "CaseTableWriters.h"
+#include "doc/CaseTable.h"
+#include "doc/CaseTableWriters.h"
+#include "model/BarTable.h"
 
 #include <benchmark/benchmark.h>
 

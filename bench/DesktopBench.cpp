@@ -4,15 +4,15 @@
 // - the repaint of the sheet view of the main window at its size of 1150 x 900 with the
 //   default case, the visible part of the sheet (goal: under 1 ms);
 // - opening and saving a document of 10,000 cases (goal: under 20 ms each).
-#include "CaseFile.h"
-#include "FileDialogs.h"
 #include "GeneratedWalls.h"
-#include "MainFrame.h"
-#include "ScreenView.h"
-#include "SheetView.h"
-#include "ShellOpen.h"
-#include "TARVOApp.h"
-#include "TextClipboard.h"
+#include "app/FileDialogs.h"
+#include "app/MainFrame.h"
+#include "app/SheetView.h"
+#include "app/TARVOApp.h"
+#include "app/TextClipboard.h"
+#include "doc/ShellOpen.h"
+#include "model/CaseFile.h"
+#include "render/ScreenView.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // window has been painted, it writes its resident memory in kB as one line to the descriptor
 // named by TARVO_FIRST_PAINT_FD and ends. Started beside the program's data files, with the
 // program's command line.
-#include "DesktopProgram.h"
-#include "GuardedApplication.h"
+#include "app/DesktopProgram.h"
+#include "app/GuardedApplication.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,8 +2,8 @@
 // marked cases (200 pages, goal: under 1 s), the desktop program from its start to its first
 // painted window on the offscreen platform (goal: under 0.3 s), and the desktop program
 // holding a document of 10,000 cases (goal: under 150 MB resident).
-#include "CaseFile.h"
 #include "GeneratedWalls.h"
+#include "model/CaseFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Speed of the whole clipboard text of a case, the sheet as text lines as the copy command
 // builds it (goal: under 10 us for the default case).
-#include "BarTable.h"
 #include "GeneratedWalls.h"
-#include "RTData.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // exactly when its first row holds a designation (and a reason exactly when it has none),
 // ignored lines only behind a full table, and the three lookups resolve designations
 // against whatever was read, the input's own first bytes among them.
-#include "BarTable.h"
-#include "RTData.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Any byte string given to the case-file reader: no crash, no undefined behaviour, and the
 // reader's promises hold: a failed load leaves no case, a successful one names a case of the
 // list (or -1 for none), and what it read is written and read back unchanged.
-#include "CaseFile.h"
+#include "model/CaseFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "CaseTableModel.h"
+#include "app/CaseTableModel.h"
 
 #include <QBrush>
 #include <QColor>

@@ -3,7 +3,7 @@
 // the sort role: numbers by value, texts by text.
 #pragma once
 
-#include "CaseTable.h"
+#include "doc/CaseTable.h"
 
 #include <QAbstractTableModel>
 

@@ -1,11 +1,11 @@
-#include "CaseTableWindow.h"
+#include "app/CaseTableWindow.h"
 
-#include "CaseTableModel.h"
-#include "CaseTableWriters.h"
-#include "FileBytes.h"
-#include "MessageSink.h"
-#include "TARVODoc.h"
-#include "TextClipboard.h"
+#include "app/CaseTableModel.h"
+#include "app/TextClipboard.h"
+#include "doc/CaseTableWriters.h"
+#include "doc/MessageSink.h"
+#include "doc/TARVODoc.h"
+#include "model/FileBytes.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

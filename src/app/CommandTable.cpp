@@ -1,4 +1,4 @@
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
 #include <QStringList>
 

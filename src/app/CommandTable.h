@@ -2,7 +2,7 @@
 // command ids that menus, keys, toolbar and the input panel's buttons share.
 #pragma once
 
-#include "Commands.h"
+#include "doc/Commands.h"
 
 #include <QKeySequence>
 #include <QString>

@@ -1,13 +1,13 @@
-#include "DesktopProgram.h"
+#include "app/DesktopProgram.h"
 
-#include "DesktopShell.h"
-#include "FileDialogs.h"
-#include "GuardedApplication.h"
-#include "ModuleFolder.h"
-#include "QtMessageSink.h"
-#include "SettingsFile.h"
-#include "TARVOApp.h"
-#include "TextClipboard.h"
+#include "app/DesktopShell.h"
+#include "app/FileDialogs.h"
+#include "app/GuardedApplication.h"
+#include "app/QtMessageSink.h"
+#include "app/SettingsFile.h"
+#include "app/TARVOApp.h"
+#include "app/TextClipboard.h"
+#include "model/ModuleFolder.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "DesktopShell.h"
+#include "app/DesktopShell.h"
 
 #include <QDesktopServices>
 #include <QString>

@@ -1,7 +1,7 @@
 // Hands a file to the desktop, which opens it with the program registered for its type.
 #pragma once
 
-#include "ShellOpen.h"
+#include "doc/ShellOpen.h"
 
 class CDesktopShell : public IShellOpen {
 public:

@@ -1,4 +1,4 @@
-#include "DialogTranslations.h"
+#include "app/DialogTranslations.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "EditDlg.h"
+#include "app/EditDlg.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

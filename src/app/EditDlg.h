@@ -3,7 +3,7 @@
 // ends with OK.
 #pragma once
 
-#include "EditDialog.h"
+#include "doc/EditDialog.h"
 
 #include <QDialog>
 

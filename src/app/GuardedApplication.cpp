@@ -1,4 +1,4 @@
-#include "GuardedApplication.h"
+#include "app/GuardedApplication.h"
 
 CGuardedApplication::CGuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

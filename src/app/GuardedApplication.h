@@ -3,7 +3,7 @@
 // ending the program, which Qt cannot carry an exception through.
 #pragma once
 
-#include "MessageSink.h"
+#include "doc/MessageSink.h"
 
 #include <QApplication>
 

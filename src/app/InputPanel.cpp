@@ -1,9 +1,9 @@
-#include "InputPanel.h"
+#include "app/InputPanel.h"
 
-#include "PanelControls.h"
-#include "PresetLists.h"
-#include "SingleLineValidator.h"
-#include "Surface.h"
+#include "app/PresetLists.h"
+#include "app/SingleLineValidator.h"
+#include "doc/PanelControls.h"
+#include "sheet/Surface.h"
 
 #include <QCheckBox>
 #include <QComboBox>

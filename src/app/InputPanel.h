@@ -3,7 +3,7 @@
 // case commands. Its fields are reached by control id; it keeps no state beyond them.
 #pragma once
 
-#include "WidgetControls.h"
+#include "app/WidgetControls.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "KeyStateIndicators.h"
+#include "app/KeyStateIndicators.h"
 
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // elsewhere. They are read again after every key and whenever the program becomes active.
 #pragma once
 
-#include "KeyStates.h"
+#include "app/KeyStates.h"
 
 #include <QObject>
 

@@ -3,9 +3,9 @@
 // send command ids to one handler, which runs a command only while its enable rule allows.
 #pragma once
 
-#include "InputPanel.h"
-#include "SheetPrinter.h"
-#include "ViewUpdate.h"
+#include "app/InputPanel.h"
+#include "app/SheetPrinter.h"
+#include "doc/ViewUpdate.h"
 
 #include <QKeySequence>
 #include <QMainWindow>

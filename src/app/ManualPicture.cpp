@@ -1,6 +1,6 @@
-#include "ManualPicture.h"
+#include "app/ManualPicture.h"
 
-#include "Surface.h"
+#include "sheet/Surface.h"
 
 #include <QFile>
 #include <QPainter>

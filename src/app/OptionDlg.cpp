@@ -1,6 +1,6 @@
-#include "OptionDlg.h"
+#include "app/OptionDlg.h"
 
-#include "PresetLists.h"
+#include "app/PresetLists.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 // field gets its message and the dialog stays open.
 #pragma once
 
-#include "OptionDialog.h"
-#include "OptionExchange.h"
-#include "WidgetControls.h"
+#include "app/WidgetControls.h"
+#include "doc/OptionDialog.h"
+#include "doc/OptionExchange.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "PageSetupDialog.h"
+#include "app/PageSetupDialog.h"
 
 #include <QApplication>
 #include <QEvent>

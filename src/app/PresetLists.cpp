@@ -1,7 +1,7 @@
-#include "PresetLists.h"
+#include "app/PresetLists.h"
 
-#include "OptionExchange.h"
-#include "PanelControls.h"
+#include "doc/OptionExchange.h"
+#include "doc/PanelControls.h"
 
 #include <map>
 

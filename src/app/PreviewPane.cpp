@@ -1,4 +1,4 @@
-#include "PreviewPane.h"
+#include "app/PreviewPane.h"
 
 #include <QAction>
 #include <QPrintPreviewWidget>

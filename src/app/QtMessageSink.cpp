@@ -1,4 +1,4 @@
-#include "QtMessageSink.h"
+#include "app/QtMessageSink.h"
 
 #include <QApplication>
 #include <QMessageBox>

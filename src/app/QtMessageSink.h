@@ -2,7 +2,7 @@
 // warning icon for a box with an OK button, the question icon for a question.
 #pragma once
 
-#include "MessageSink.h"
+#include "doc/MessageSink.h"
 
 // Answer to the question whether to save a modified document before it is closed.
 enum class SaveAnswer { Save, Discard, Cancel };

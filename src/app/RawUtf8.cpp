@@ -1,4 +1,4 @@
-#include "RawUtf8.h"
+#include "app/RawUtf8.h"
 
 namespace {
 

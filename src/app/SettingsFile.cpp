@@ -1,6 +1,6 @@
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
-#include "RawUtf8.h"
+#include "app/RawUtf8.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "SheetPrinter.h"
+#include "app/SheetPrinter.h"
 
-#include "MessageSink.h"
-#include "PrintPage.h"
-#include "TARVODoc.h"
+#include "doc/MessageSink.h"
+#include "doc/TARVODoc.h"
+#include "render/PrintPage.h"
 
-#include "PageSetupDialog.h"
+#include "app/PageSetupDialog.h"
 
 #include <QPrintDialog>
 

@@ -1,11 +1,11 @@
-#include "SheetView.h"
+#include "app/SheetView.h"
 
-#include "ManualPicture.h"
-#include "ScreenView.h"
-#include "TARVODoc.h"
+#include "app/ManualPicture.h"
+#include "doc/TARVODoc.h"
+#include "render/ScreenView.h"
 
-#include "MessageSink.h"
-#include "TextClipboard.h"
+#include "app/TextClipboard.h"
+#include "doc/MessageSink.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SingleLineValidator.h"
+#include "app/SingleLineValidator.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

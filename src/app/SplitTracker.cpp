@@ -1,4 +1,4 @@
-#include "SplitTracker.h"
+#include "app/SplitTracker.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

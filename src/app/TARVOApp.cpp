@@ -1,16 +1,16 @@
-#include "TARVOApp.h"
+#include "app/TARVOApp.h"
 
-#include "CommandTable.h"
-#include "DialogTranslations.h"
-#include "FileDialogs.h"
-#include "MainFrame.h"
-#include "ManualPicture.h"
-#include "PreviewPane.h"
-#include "RawUtf8.h"
-#include "SettingsFile.h"
-#include "ShellOpen.h"
-#include "TARVODoc.h"
-#include "ViewSplitter.h"
+#include "app/CommandTable.h"
+#include "app/DialogTranslations.h"
+#include "app/FileDialogs.h"
+#include "app/MainFrame.h"
+#include "app/ManualPicture.h"
+#include "app/PreviewPane.h"
+#include "app/RawUtf8.h"
+#include "app/SettingsFile.h"
+#include "app/ViewSplitter.h"
+#include "doc/ShellOpen.h"
+#include "doc/TARVODoc.h"
 
 #include <QApplication>
 #include <QFileInfo>

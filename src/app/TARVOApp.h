@@ -3,12 +3,12 @@
 // the question whether to save a modified document.
 #pragma once
 
-#include "CommandLine.h"
-#include "EditDlg.h"
-#include "OptionDlg.h"
-#include "QtMessageSink.h"
-#include "RecentFileList.h"
-#include "ViewUpdate.h"
+#include "app/CommandLine.h"
+#include "app/EditDlg.h"
+#include "app/OptionDlg.h"
+#include "app/QtMessageSink.h"
+#include "app/RecentFileList.h"
+#include "doc/ViewUpdate.h"
 
 #include <QString>
 

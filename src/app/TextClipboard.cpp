@@ -1,4 +1,4 @@
-#include "TextClipboard.h"
+#include "app/TextClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

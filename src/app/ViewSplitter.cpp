@@ -1,7 +1,7 @@
-#include "ViewSplitter.h"
+#include "app/ViewSplitter.h"
 
-#include "SheetView.h"
-#include "SplitTracker.h"
+#include "app/SheetView.h"
+#include "app/SplitTracker.h"
 
 #include <QHBoxLayout>
 #include <QSplitter>

@@ -1,4 +1,4 @@
-#include "WidgetControls.h"
+#include "app/WidgetControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

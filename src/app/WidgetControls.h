@@ -2,7 +2,7 @@
 // them: line edits, editable combo boxes, labels and check boxes.
 #pragma once
 
-#include "DialogControls.h"
+#include "doc/DialogControls.h"
 
 #include <map>
 

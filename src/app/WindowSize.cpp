@@ -1,4 +1,4 @@
-#include "WindowSize.h"
+#include "app/WindowSize.h"
 
 #include <algorithm>
 

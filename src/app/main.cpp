@@ -1,6 +1,6 @@
 // TARVO, the desktop program: design of reinforced-concrete cantilever retaining walls.
-#include "DesktopProgram.h"
-#include "GuardedApplication.h"
+#include "app/DesktopProgram.h"
+#include "app/GuardedApplication.h"
 
 int main(int argc, char** argv) {
     CGuardedApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "BearingPressure.h"
+#include "calc/BearingPressure.h"
 
 #include <cmath>
 

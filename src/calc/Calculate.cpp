@@ -3,12 +3,12 @@
 // is written in the order of the printed calculation, so that printed digits agree with a
 // hand calculation also where a value sits exactly on a rounding boundary.
 // Coordinates: x from the front edge of the toe towards the heel, y up from the base underside.
-#include "BearingPressure.h"
-#include "CoulombKA.h"
-#include "DesignResult.h"
-#include "MemberDesign.h"
-#include "RTData.h"
-#include "Seismic.h"
+#include "calc/BearingPressure.h"
+#include "calc/CoulombKA.h"
+#include "calc/DesignResult.h"
+#include "calc/MemberDesign.h"
+#include "calc/Seismic.h"
+#include "model/RTData.h"
 
 #include <cmath>
 

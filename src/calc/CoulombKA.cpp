@@ -1,4 +1,4 @@
-#include "CoulombKA.h"
+#include "calc/CoulombKA.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // pressures in kN/m^2, stresses of the members in N/mm^2; all per metre run of wall.
 #pragma once
 
-#include "BearingPressure.h"
+#include "calc/BearingPressure.h"
 
 // Design of one reinforced-concrete member (stem, toe slab or heel slab) at its root.
 struct CMemberResult {

@@ -1,4 +1,4 @@
-#include "MemberDesign.h"
+#include "calc/MemberDesign.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // the toe and heel slabs on a given bearing-pressure diagram.
 #pragma once
 
-#include "DesignResult.h"
-#include "RTData.h"
+#include "calc/DesignResult.h"
+#include "model/RTData.h"
 
 // Allowable values a member is checked with: the entry of the bar table that gives the bar's
 // tensile stress ft, and the concrete's compressive stress fc (kN/cm^2); n and the

@@ -2,12 +2,12 @@
 // the base underside. The surcharge q and the top moment M act during the earthquake; the
 // surcharge and the front soil get no inertia force; the seismic earth pressure acts at H/3
 // and its surcharge part at H/2. Every formula is written in the order the sheet prints it.
-#include "Seismic.h"
+#include "calc/Seismic.h"
 
-#include "BearingPressure.h"
-#include "MemberDesign.h"
-#include "PressureComponents.h"
-#include "SeismicKA.h"
+#include "calc/BearingPressure.h"
+#include "calc/MemberDesign.h"
+#include "calc/PressureComponents.h"
+#include "calc/SeismicKA.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // earthquake and the members of both levels with their allowable values.
 #pragma once
 
-#include "DesignResult.h"
-#include "RTData.h"
+#include "calc/DesignResult.h"
+#include "model/RTData.h"
 
 // Fills r.seismicAsked, r.moderate and r.large from the case and the long-term results in r.
 void SeismicChecks(const CRTData& c, CDesignResult& r);

@@ -1,4 +1,4 @@
-#include "SeismicKA.h"
+#include "calc/SeismicKA.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "CaseInput.h"
+#include "cli/CaseInput.h"
 
-#include "BarTable.h"
-#include "Console.h"
-#include "FileBytes.h"
-#include "ModuleFolder.h"
-#include "TextCodec.h"
+#include "cli/Console.h"
+#include "model/BarTable.h"
+#include "model/FileBytes.h"
+#include "model/ModuleFolder.h"
+#include "model/TextCodec.h"
 
 const CliOption kCaseOption = {"case", "N",
                                "N 番目のケース（1 から数える）。既定: ファイルの現在のケース",

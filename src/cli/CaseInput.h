@@ -2,8 +2,8 @@
 // --case, and the bar table from --reinf or beside the executable.
 #pragma once
 
-#include "CaseFile.h"
-#include "Options.h"
+#include "cli/Options.h"
+#include "model/CaseFile.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // tarvo-cli check: the input check of every case of a file.
-#include "CaseInput.h"
-#include "Command.h"
-#include "Console.h"
+#include "cli/CaseInput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
 
 namespace {
 

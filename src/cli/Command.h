@@ -3,7 +3,7 @@
 // from that table.
 #pragma once
 
-#include "Options.h"
+#include "cli/Options.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "cli/Command.h"
 
 const std::vector<const CliCommand*>& AllCommands() {
     static const std::vector<const CliCommand*> commands = {

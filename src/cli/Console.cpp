@@ -1,6 +1,6 @@
-#include "Console.h"
+#include "cli/Console.h"
 
-#include "TextCodec.h"
+#include "model/TextCodec.h"
 
 #include <cerrno>
 #include <cstdio>

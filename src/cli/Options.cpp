@@ -1,6 +1,6 @@
-#include "Options.h"
+#include "cli/Options.h"
 
-#include "DecimalInteger.h"
+#include "model/DecimalInteger.h"
 
 const std::string* ParsedArgs::Value(const std::string& name) const {
     auto it = options.find(name);

@@ -1,8 +1,8 @@
 // tarvo-cli pdf: the printed pages of every case marked for printing, as a PDF on A4.
-#include "Command.h"
-#include "Console.h"
-#include "PrintPage.h"
-#include "RenderOutput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "cli/RenderOutput.h"
+#include "render/PrintPage.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,8 +1,8 @@
 // tarvo-cli png: the screen view of a case's sheet as a PNG image.
-#include "Command.h"
-#include "Console.h"
-#include "RenderOutput.h"
-#include "ScreenView.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "cli/RenderOutput.h"
+#include "render/ScreenView.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "RenderOutput.h"
+#include "cli/RenderOutput.h"
 
-#include "Console.h"
-#include "FileBytes.h"
+#include "cli/Console.h"
+#include "model/FileBytes.h"
 
 #include <cstdint>
 #include <vector>

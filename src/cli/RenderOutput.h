@@ -3,8 +3,8 @@
 // crash-safe writing of the result.
 #pragma once
 
-#include "CaseInput.h"
-#include "Options.h"
+#include "cli/CaseInput.h"
+#include "cli/Options.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

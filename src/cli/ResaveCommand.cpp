@@ -1,9 +1,9 @@
 // tarvo-cli resave: reads a case file and writes it again.
-#include "CaseInput.h"
-#include "Command.h"
-#include "Console.h"
-#include "FileBytes.h"
-#include "TextCodec.h"
+#include "cli/CaseInput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "model/FileBytes.h"
+#include "model/TextCodec.h"
 
 namespace {
 

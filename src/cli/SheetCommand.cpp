@@ -1,7 +1,7 @@
 // tarvo-cli sheet: the calculation sheet of one case as the text the clipboard receives.
-#include "CaseInput.h"
-#include "Command.h"
-#include "Console.h"
+#include "cli/CaseInput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // tarvo-cli table: every case of a file with its inputs, results and judgements, one row per
 // case, as aligned text, CSV or JSON.
-#include "CaseInput.h"
-#include "CaseTableWriters.h"
-#include "Command.h"
-#include "Console.h"
-#include "RenderOutput.h"
-#include "TextCodec.h"
+#include "cli/CaseInput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "cli/RenderOutput.h"
+#include "doc/CaseTableWriters.h"
+#include "model/TextCodec.h"
 
 namespace {
 

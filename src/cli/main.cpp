@@ -1,11 +1,11 @@
 // tarvo-cli: the retaining-wall design engine on the command line. The first argument names
 // the command; the rest goes to the command through the shared option parser.
-#include "CaseInput.h"
-#include "Command.h"
-#include "Console.h"
-#include "SystemErrorText.h"
-#include "TextCodec.h"
 #include "Version.h"
+#include "cli/CaseInput.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "model/SystemErrorText.h"
+#include "model/TextCodec.h"
 
 #include <exception>
 #include <new>

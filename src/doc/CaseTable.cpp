@@ -1,8 +1,8 @@
-#include "CaseTable.h"
+#include "doc/CaseTable.h"
 
-#include "CaseTableColumns.h"
-#include "OptionExchange.h"
-#include "PanelExchange.h"
+#include "doc/CaseTableColumns.h"
+#include "doc/OptionExchange.h"
+#include "doc/PanelExchange.h"
 
 const wchar_t* VerdictText(bool ok) {
     return ok ? L"OK" : L"NG";

@@ -5,8 +5,8 @@
 // text work from it.
 #pragma once
 
-#include "DesignResult.h"
-#include "RTData.h"
+#include "calc/DesignResult.h"
+#include "model/RTData.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "CaseTableColumns.h"
+#include "doc/CaseTableColumns.h"
 
-#include "NumberText.h"
-#include "OptionExchange.h"
-#include "PanelControls.h"
-#include "SheetFormat.h"
+#include "doc/NumberText.h"
+#include "doc/OptionExchange.h"
+#include "doc/PanelControls.h"
+#include "sheet/SheetFormat.h"
 
 #include <cmath>
 #include <limits>

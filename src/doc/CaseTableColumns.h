@@ -4,8 +4,8 @@
 // the overall verdict.
 #pragma once
 
-#include "CaseTable.h"
-#include "DialogControls.h"
+#include "doc/CaseTable.h"
+#include "doc/DialogControls.h"
 
 #include <functional>
 #include <map>

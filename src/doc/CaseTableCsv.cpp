@@ -1,6 +1,6 @@
-#include "CaseTableWriters.h"
+#include "doc/CaseTableWriters.h"
 
-#include "TextCodec.h"
+#include "model/TextCodec.h"
 
 std::wstring SingleLineText(std::wstring text) {
     for (wchar_t& ch : text) {

@@ -1,4 +1,4 @@
-#include "CaseTableWriters.h"
+#include "doc/CaseTableWriters.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // terminal, and tab-separated text for the clipboard.
 #pragma once
 
-#include "CaseTable.h"
+#include "doc/CaseTable.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "EditDialog.h"
+#include "doc/EditDialog.h"
 
 #include <utility>
 

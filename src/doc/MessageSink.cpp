@@ -1,4 +1,4 @@
-#include "MessageSink.h"
+#include "doc/MessageSink.h"
 
 void ShowWarning(IMessageSink& sink, const std::wstring& text) {
     sink.Show(kAppTitle, text, MessageIcon::Warning, MessageButtons::Ok);

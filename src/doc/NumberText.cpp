@@ -1,8 +1,8 @@
-#include "NumberText.h"
+#include "doc/NumberText.h"
 
-#include "ClassicLocale.h"
-#include "DecimalInteger.h"
-#include "WideSpace.h"
+#include "model/ClassicLocale.h"
+#include "model/DecimalInteger.h"
+#include "model/WideSpace.h"
 
 #include <charconv>
 #include <cstdlib>

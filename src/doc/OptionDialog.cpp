@@ -1,6 +1,6 @@
-#include "OptionDialog.h"
+#include "doc/OptionDialog.h"
 
-#include "Units.h"
+#include "model/Units.h"
 
 #include <cmath>
 

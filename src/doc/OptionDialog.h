@@ -3,7 +3,7 @@
 // with OK.
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 struct COptionValues {
     double m_gammaC = 0;          // kN/m^3

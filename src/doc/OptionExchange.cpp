@@ -1,6 +1,6 @@
-#include "OptionExchange.h"
+#include "doc/OptionExchange.h"
 
-#include "NumberText.h"
+#include "doc/NumberText.h"
 
 #include <string>
 

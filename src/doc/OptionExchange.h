@@ -2,9 +2,9 @@
 // checks that run, field by field in a fixed order, when it is closed with OK.
 #pragma once
 
-#include "DialogControls.h"
-#include "MessageSink.h"
-#include "OptionDialog.h"
+#include "doc/DialogControls.h"
+#include "doc/MessageSink.h"
+#include "doc/OptionDialog.h"
 
 enum OptionControl : int {
     IDC_GAMMA_C = 1036,

@@ -1,7 +1,7 @@
 // Control ids of the input panel.
 #pragma once
 
-#include "Commands.h"
+#include "doc/Commands.h"
 
 enum PanelControl : int {
     IDC_TITLE = 1078,

@@ -1,8 +1,8 @@
-#include "PanelExchange.h"
+#include "doc/PanelExchange.h"
 
-#include "NumberText.h"
-#include "PanelControls.h"
-#include "Units.h"
+#include "doc/NumberText.h"
+#include "doc/PanelControls.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // is filled; what is typed reaches a case only when it is read.
 #pragma once
 
-#include "DialogControls.h"
-#include "RTData.h"
+#include "doc/DialogControls.h"
+#include "model/RTData.h"
 
 // The values of a new case, under the title the panel proposes for a first case.
 void FillPanelDefaults(IDialogControls& panel);

@@ -1,14 +1,14 @@
-#include "TARVODoc.h"
+#include "doc/TARVODoc.h"
 
-#include "BarTable.h"
-#include "CaseFile.h"
-#include "Commands.h"
-#include "FileBytes.h"
-#include "ModuleFolder.h"
-#include "PagePlan.h"
-#include "PanelControls.h"
-#include "PanelExchange.h"
-#include "TextCodec.h"
+#include "doc/Commands.h"
+#include "doc/PanelControls.h"
+#include "doc/PanelExchange.h"
+#include "model/BarTable.h"
+#include "model/CaseFile.h"
+#include "model/FileBytes.h"
+#include "model/ModuleFolder.h"
+#include "model/PagePlan.h"
+#include "model/TextCodec.h"
 
 #include <cwchar>
 #include <string>

@@ -4,15 +4,15 @@
 // reaches the program's windows only through the small interfaces it is given.
 #pragma once
 
-#include "CaseFile.h"
-#include "DialogControls.h"
-#include "EditDialog.h"
-#include "MessageSink.h"
-#include "OptionDialog.h"
-#include "PagePlan.h"
-#include "RTData.h"
-#include "ShellOpen.h"
-#include "ViewUpdate.h"
+#include "doc/DialogControls.h"
+#include "doc/EditDialog.h"
+#include "doc/MessageSink.h"
+#include "doc/OptionDialog.h"
+#include "doc/ShellOpen.h"
+#include "doc/ViewUpdate.h"
+#include "model/CaseFile.h"
+#include "model/PagePlan.h"
+#include "model/RTData.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "Archive.h"
+#include "model/Archive.h"
 
-#include "TextCodec.h"
+#include "model/TextCodec.h"
 
 #include <cstring>
 #include <limits>

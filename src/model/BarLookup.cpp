@@ -1,7 +1,7 @@
 // Resolution of a slot's bar designation ("D13" or the alternating pair "D10+D13")
 // against the bar table.
-#include "BarTable.h"
-#include "RTData.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <string_view>
 

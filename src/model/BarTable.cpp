@@ -1,8 +1,8 @@
-#include "BarTable.h"
+#include "model/BarTable.h"
 
-#include "DecimalInteger.h"
-#include "FileBytes.h"
-#include "TextCodec.h"
+#include "model/DecimalInteger.h"
+#include "model/FileBytes.h"
+#include "model/TextCodec.h"
 
 #include <cctype>
 #include <cstring>

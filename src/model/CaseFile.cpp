@@ -1,6 +1,6 @@
-#include "CaseFile.h"
+#include "model/CaseFile.h"
 
-#include "Archive.h"
+#include "model/Archive.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 // and each case as a class tag followed by its body).
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "FileBytes.h"
+#include "model/FileBytes.h"
 
-#include "SystemErrorText.h"
-#include "TextCodec.h"
+#include "model/SystemErrorText.h"
+#include "model/TextCodec.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ModuleFolder.h"
+#include "model/ModuleFolder.h"
 
 #include <filesystem>
 #include <system_error>

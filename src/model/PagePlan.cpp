@@ -1,4 +1,4 @@
-#include "PagePlan.h"
+#include "model/PagePlan.h"
 
 namespace {
 

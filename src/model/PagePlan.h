@@ -4,7 +4,7 @@
 // and 2k.
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <vector>
 

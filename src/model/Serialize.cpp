@@ -1,5 +1,5 @@
-#include "Archive.h"
-#include "RTData.h"
+#include "model/Archive.h"
+#include "model/RTData.h"
 
 namespace {
 

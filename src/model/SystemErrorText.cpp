@@ -1,4 +1,4 @@
-#include "SystemErrorText.h"
+#include "model/SystemErrorText.h"
 
 #include <cerrno>
 #include <map>

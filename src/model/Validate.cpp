@@ -1,5 +1,5 @@
-#include "RTData.h"
-#include "WideSpace.h"
+#include "model/RTData.h"
+#include "model/WideSpace.h"
 
 namespace {
 

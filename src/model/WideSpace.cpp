@@ -1,4 +1,4 @@
-#include "WideSpace.h"
+#include "model/WideSpace.h"
 
 bool IsWideSpace(wchar_t ch) {
     switch (ch) {

@@ -1,4 +1,4 @@
-#include "PainterSurface.h"
+#include "render/PainterSurface.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -4,8 +4,8 @@
 // text reads upward); the background is never painted behind texts or hatches.
 #pragma once
 
-#include "Surface.h"
-#include "SurfaceObjects.h"
+#include "sheet/Surface.h"
+#include "sheet/SurfaceObjects.h"
 
 #include <QBrush>
 #include <QFont>

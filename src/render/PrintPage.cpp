@@ -1,9 +1,9 @@
-#include "PrintPage.h"
+#include "render/PrintPage.h"
 
-#include "PagePlan.h"
-#include "PainterSurface.h"
-#include "RTData.h"
-#include "SheetFormat.h"
+#include "model/PagePlan.h"
+#include "model/RTData.h"
+#include "render/PainterSurface.h"
+#include "sheet/SheetFormat.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -3,9 +3,9 @@
 // them; each page with the document's optional frame and page number inside its margins.
 #pragma once
 
-#include "CaseFile.h"
-#include "PagePlan.h"
-#include "Surface.h"
+#include "model/CaseFile.h"
+#include "model/PagePlan.h"
+#include "sheet/Surface.h"
 
 #include <functional>
 #include <vector>

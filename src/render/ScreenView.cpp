@@ -1,7 +1,7 @@
-#include "ScreenView.h"
+#include "render/ScreenView.h"
 
-#include "PainterSurface.h"
-#include "RTData.h"
+#include "model/RTData.h"
+#include "render/PainterSurface.h"
 
 #include <QPainter>
 

@@ -2,11 +2,11 @@
 // calculation (earth pressure, weights, overturning, sliding, bearing pressure), then the
 // design of stem, toe slab and heel slab, the bearing-pressure figure and the summary of the
 // judgements. One routine serves the screen, both printed pages and the clipboard text.
-#include "DesignResult.h"
-#include "RTData.h"
-#include "SheetFormat.h"
-#include "Surface.h"
-#include "Units.h"
+#include "calc/DesignResult.h"
+#include "model/RTData.h"
+#include "model/Units.h"
+#include "sheet/SheetFormat.h"
+#include "sheet/Surface.h"
 
 #include <algorithm>
 #include <cmath>

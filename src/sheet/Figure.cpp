@@ -1,6 +1,6 @@
-#include "Figure.h"
+#include "sheet/Figure.h"
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // corners of the section in device units) and the label fonts.
 #pragma once
 
-#include "Surface.h"
+#include "sheet/Surface.h"
 
 #include <optional>
 

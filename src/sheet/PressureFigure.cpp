@@ -2,10 +2,10 @@
 // bearing-pressure diagram, hatched vertically, with the pressures at the toe end, under the two
 // faces of the stem and at the heel end. The diagram's baseline lies one figure unit below the
 // base; the largest pressure reaches two units below it.
-#include "BearingPressure.h"
-#include "Figure.h"
-#include "RTData.h"
-#include "SheetFormat.h"
+#include "calc/BearingPressure.h"
+#include "model/RTData.h"
+#include "sheet/Figure.h"
+#include "sheet/SheetFormat.h"
 
 #include <algorithm>
 #include <optional>

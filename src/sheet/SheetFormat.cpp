@@ -1,4 +1,4 @@
-#include "SheetFormat.h"
+#include "sheet/SheetFormat.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "Surface.h"
+#include "sheet/Surface.h"
 
 #include <cstdlib>
 

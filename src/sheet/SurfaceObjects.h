@@ -3,7 +3,7 @@
 // of a font or a brush.
 #pragma once
 
-#include "Surface.h"
+#include "sheet/Surface.h"
 
 #include <map>
 #include <utility>

@@ -2,9 +2,9 @@
 // the backfill surface, dimension lines for every measure of the section and the load and
 // soil labels. Heights are dimensioned on the left with upward-reading labels, the end
 // thickness on the right, the widths below and the stem's top thickness above.
-#include "Figure.h"
-#include "RTData.h"
-#include "SheetFormat.h"
+#include "model/RTData.h"
+#include "sheet/Figure.h"
+#include "sheet/SheetFormat.h"
 
 #include <cmath>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "AppHarness.h"
 
-#include "InputPanel.h"
-#include "MainFrame.h"
-#include "TARVODoc.h"
+#include "app/InputPanel.h"
+#include "app/MainFrame.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
 #include <QApplication>

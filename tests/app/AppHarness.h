@@ -4,11 +4,11 @@
 // waits for a person. Modal dialogs are worked by WhenModal.
 #pragma once
 
-#include "FileDialogs.h"
-#include "QtMessageSink.h"
-#include "ShellOpen.h"
-#include "TARVOApp.h"
-#include "TextClipboard.h"
+#include "app/FileDialogs.h"
+#include "app/QtMessageSink.h"
+#include "app/TARVOApp.h"
+#include "app/TextClipboard.h"
+#include "doc/ShellOpen.h"
 
 #include <QString>
 #include <QTemporaryDir>

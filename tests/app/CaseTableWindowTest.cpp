@@ -2,21 +2,21 @@
 // cases, a double-click or Enter on a row makes that case current as 前へ/次へ do (also in a
 // sorted table), NG is coloured and spelt out, and the copied text and the saved CSV are the
 // table as shown and as the command line writes it.
-#include "CaseTableWindow.h"
+#include "app/CaseTableWindow.h"
 #include "AppHarness.h"
-#include "CaseTable.h"
-#include "CaseTableModel.h"
-#include "CaseTableWriters.h"
-#include "CommandTable.h"
-#include "EditDlg.h"
-#include "InputPanel.h"
-#include "MainFrame.h"
-#include "OptionDlg.h"
-#include "OptionExchange.h"
-#include "PanelControls.h"
-#include "SheetView.h"
-#include "TARVODoc.h"
-#include "ViewSplitter.h"
+#include "app/CaseTableModel.h"
+#include "app/CommandTable.h"
+#include "app/EditDlg.h"
+#include "app/InputPanel.h"
+#include "app/MainFrame.h"
+#include "app/OptionDlg.h"
+#include "app/SheetView.h"
+#include "app/ViewSplitter.h"
+#include "doc/CaseTable.h"
+#include "doc/CaseTableWriters.h"
+#include "doc/OptionExchange.h"
+#include "doc/PanelControls.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractProxyModel>
 #include <QAction>

@@ -2,14 +2,14 @@
 // automatic options, the data edit dialog with reordering, print marks and deletion, the
 // message boxes with their captions, icons and buttons, and the about box.
 #include "AppHarness.h"
-#include "CommandTable.h"
-#include "EditDlg.h"
-#include "MainFrame.h"
-#include "OptionDlg.h"
-#include "PanelControls.h"
-#include "SheetView.h"
-#include "TARVODoc.h"
-#include "ViewSplitter.h"
+#include "app/CommandTable.h"
+#include "app/EditDlg.h"
+#include "app/MainFrame.h"
+#include "app/OptionDlg.h"
+#include "app/SheetView.h"
+#include "app/ViewSplitter.h"
+#include "doc/PanelControls.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
 #include <QAction>

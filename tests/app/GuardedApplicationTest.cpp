@@ -1,6 +1,6 @@
 // An exception leaving an event handler or the start-up stops only that piece of work with a
 // message box; the program's event loop goes on.
-#include "GuardedApplication.h"
+#include "app/GuardedApplication.h"
 #include "AppHarness.h"
 
 #include <QEvent>

@@ -3,17 +3,17 @@
 // copying the sheet, saving and opening a file, the recent files in the settings file, the
 // panes of the view, drag scrolling, and pictures of the window for the eye.
 #include "AppHarness.h"
-#include "CommandTable.h"
-#include "EditDlg.h"
-#include "InputPanel.h"
-#include "KeyStateIndicators.h"
-#include "MainFrame.h"
-#include "PanelControls.h"
-#include "SheetView.h"
-#include "SplitTracker.h"
-#include "TARVODoc.h"
-#include "ViewSplitter.h"
-#include "WindowSize.h"
+#include "app/CommandTable.h"
+#include "app/EditDlg.h"
+#include "app/InputPanel.h"
+#include "app/KeyStateIndicators.h"
+#include "app/MainFrame.h"
+#include "app/SheetView.h"
+#include "app/SplitTracker.h"
+#include "app/ViewSplitter.h"
+#include "app/WindowSize.h"
+#include "doc/PanelControls.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -7,13 +7,13 @@
 //
 // Prints the counts of what it did and ends with 0 when every check held, 1 otherwise.
 #include "AppHarness.h"
-#include "CommandTable.h"
-#include "GuardedApplication.h"
-#include "InputPanel.h"
-#include "MainFrame.h"
-#include "PanelControls.h"
-#include "PreviewPane.h"
-#include "TARVODoc.h"
+#include "app/CommandTable.h"
+#include "app/GuardedApplication.h"
+#include "app/InputPanel.h"
+#include "app/MainFrame.h"
+#include "app/PreviewPane.h"
+#include "doc/PanelControls.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,19 +2,19 @@
 // command line, the frame of the explanation picture, the settings file and the recent-file
 // names.
 #include "AppHarness.h"
-#include "CommandLine.h"
-#include "CommandTable.h"
-#include "InputPanel.h"
-#include "MainFrame.h"
-#include "ManualPicture.h"
-#include "PageSetupDialog.h"
-#include "PreviewPane.h"
-#include "RawUtf8.h"
-#include "RecentFileList.h"
-#include "SettingsFile.h"
-#include "SheetView.h"
-#include "TARVODoc.h"
-#include "ViewSplitter.h"
+#include "app/CommandLine.h"
+#include "app/CommandTable.h"
+#include "app/InputPanel.h"
+#include "app/MainFrame.h"
+#include "app/ManualPicture.h"
+#include "app/PageSetupDialog.h"
+#include "app/PreviewPane.h"
+#include "app/RawUtf8.h"
+#include "app/RecentFileList.h"
+#include "app/SettingsFile.h"
+#include "app/SheetView.h"
+#include "app/ViewSplitter.h"
+#include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
 #include <QAction>

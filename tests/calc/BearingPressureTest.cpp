@@ -1,10 +1,10 @@
 // The bearing pressure under the base: the three diagrams the resultant's position gives, the
 // heel-side triangle's load on toe and heel, the failed bearing check of a resultant off the
 // base, and the shear check on the magnitude of the shear force.
-#include "BearingPressure.h"
-#include "BarTable.h"
-#include "DesignResult.h"
-#include "RTData.h"
+#include "calc/BearingPressure.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The design calculation against the worked figures of hand calculations.
-#include "BarTable.h"
-#include "CoulombKA.h"
-#include "DesignResult.h"
-#include "RTData.h"
-#include "Units.h"
+#include "calc/CoulombKA.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Coulomb active earth pressure coefficients against published tables.
-#include "CoulombKA.h"
-#include "Units.h"
+#include "calc/CoulombKA.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

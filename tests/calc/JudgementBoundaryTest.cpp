@@ -1,9 +1,9 @@
 // Each judgement exactly on its boundary: a safety factor equal to the required value is OK, a
 // pressure equal to fe fails at the section's end rows but passes the summary, and every member
 // check accepts equality; the concrete strengths at which the allowable values change.
-#include "BarTable.h"
-#include "DesignResult.h"
-#include "RTData.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <gtest/gtest.h>
 

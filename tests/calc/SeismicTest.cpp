@@ -1,13 +1,13 @@
 // The seismic checks: the seismic earth pressure coefficient, the inertia forces and their
 // heights, the large earthquake's stability against a hand calculation, and the judgements
 // that must fail whatever the numbers.
-#include "BarTable.h"
-#include "CoulombKA.h"
-#include "DesignResult.h"
-#include "RTData.h"
-#include "SeismicKA.h"
-#include "Units.h"
 #include "Wall35.h"
+#include "calc/CoulombKA.h"
+#include "calc/DesignResult.h"
+#include "calc/SeismicKA.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // tarvo-cli end to end: the built program run on files made for each test, with its standard
 // output, standard error and exit status.
-#include "BarTable.h"
-#include "CaseFile.h"
-#include "TextCodec.h"
+#include "model/BarTable.h"
+#include "model/CaseFile.h"
+#include "model/TextCodec.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,11 +1,11 @@
 // tarvo-cli table end to end: the JSON and CSV of a document holding the golden cases against
 // the same calculation in this process, the CSV as Python's csv module reads it, and the
 // failures that must leave no output file.
-#include "BarTable.h"
-#include "CaseFile.h"
-#include "CaseTable.h"
 #include "GoldenCases.h"
-#include "TextCodec.h"
+#include "doc/CaseTable.h"
+#include "model/BarTable.h"
+#include "model/CaseFile.h"
+#include "model/TextCodec.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,13 +1,13 @@
 // The case overview: its values against the reviewed golden sheets, its judgements and overall
 // verdict against the sheet's own OK/NG words over many walls and on every boundary, empty cells
 // where the sheet prints nothing, and the CSV, tab-separated and text forms.
-#include "CaseTable.h"
-#include "BarTable.h"
-#include "CaseTableWriters.h"
+#include "doc/CaseTable.h"
 #include "GeneratedWalls.h"
 #include "GoldenCases.h"
-#include "TextCodec.h"
 #include "Wall35.h"
+#include "doc/CaseTableWriters.h"
+#include "model/BarTable.h"
+#include "model/TextCodec.h"
 
 #include <gtest/gtest.h>
 

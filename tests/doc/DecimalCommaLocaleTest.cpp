@@ -2,9 +2,9 @@
 // The sheet, the numbers shown in the input fields and the numbers typed into them keep the
 // decimal point all the same: a comma would change every printed value, and "1.5" typed by the
 // user would read as 1.
-#include "NumberText.h"
-#include "RTData.h"
-#include "SheetFormat.h"
+#include "doc/NumberText.h"
+#include "model/RTData.h"
+#include "sheet/SheetFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -3,14 +3,14 @@
 // a shell that records what it was asked to open, and the two dialogs driven by a script.
 #pragma once
 
-#include "DialogControls.h"
-#include "EditDialog.h"
-#include "MessageSink.h"
-#include "OptionDialog.h"
-#include "OptionExchange.h"
-#include "ShellOpen.h"
-#include "TARVODoc.h"
-#include "ViewUpdate.h"
+#include "doc/DialogControls.h"
+#include "doc/EditDialog.h"
+#include "doc/MessageSink.h"
+#include "doc/OptionDialog.h"
+#include "doc/OptionExchange.h"
+#include "doc/ShellOpen.h"
+#include "doc/TARVODoc.h"
+#include "doc/ViewUpdate.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // deletions, cancel, and titles that hold commas and line breaks.
 #include "DocFakes.h"
 
-#include "PanelControls.h"
+#include "doc/PanelControls.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // of its exchange in their order; and the document command around it.
 #include "DocFakes.h"
 
-#include "OptionExchange.h"
-#include "Units.h"
+#include "doc/OptionExchange.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

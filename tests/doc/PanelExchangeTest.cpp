@@ -2,10 +2,10 @@
 // back, the φ/KA switch, and the number conversions under both.
 #include "DocFakes.h"
 
-#include "NumberText.h"
-#include "PanelControls.h"
-#include "PanelExchange.h"
-#include "Units.h"
+#include "doc/NumberText.h"
+#include "doc/PanelControls.h"
+#include "doc/PanelExchange.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

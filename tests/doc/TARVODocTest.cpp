@@ -2,11 +2,11 @@
 // fake panel and a fake message sink.
 #include "DocFakes.h"
 
-#include "CaseFile.h"
-#include "Commands.h"
-#include "PanelControls.h"
-#include "PanelExchange.h"
-#include "Units.h"
+#include "doc/Commands.h"
+#include "doc/PanelControls.h"
+#include "doc/PanelExchange.h"
+#include "model/CaseFile.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading the bar table and resolving designations against it.
-#include "BarTable.h"
-#include "RTData.h"
-#include "TextCodec.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/TextCodec.h"
 
 #include <gtest/gtest.h>
 

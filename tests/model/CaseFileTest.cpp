@@ -1,5 +1,5 @@
 // The case file: byte layout, both text forms, class tags, and what a damaged file does.
-#include "CaseFile.h"
+#include "model/CaseFile.h"
 #include "AllocationProbe.h"
 
 #include <cmath>

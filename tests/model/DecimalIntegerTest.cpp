@@ -1,6 +1,6 @@
 // The one decimal-integer reader of the panel, the bar table and the command line: the int
 // range's edges, saturation beyond them and where the reading stops.
-#include "DecimalInteger.h"
+#include "model/DecimalInteger.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Reading only regular files of a sane size, and saves that keep the identity of the file they
 // replace: its links, permissions, owner and extended attributes, and a file the user may not
 // write left alone.
-#include "FileBytes.h"
+#include "model/FileBytes.h"
 #include "AllocationProbe.h"
-#include "SystemErrorText.h"
-#include "TextCodec.h"
+#include "model/SystemErrorText.h"
+#include "model/TextCodec.h"
 
 #include <gtest/gtest.h>
 

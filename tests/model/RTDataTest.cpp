@@ -1,6 +1,6 @@
 // The case record: defaults and copying.
-#include "RTData.h"
-#include "Units.h"
+#include "model/RTData.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 

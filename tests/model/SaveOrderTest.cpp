@@ -1,8 +1,8 @@
 // The order of a save on the disk: the new file is flushed before it is renamed over the old
 // one, the folder is flushed after the rename, and the new file is given its owner while it
 // is still closed to everyone else.
-#include "FileBytes.h"
 #include "SyscallLog.h"
+#include "model/FileBytes.h"
 
 #include <gtest/gtest.h>
 

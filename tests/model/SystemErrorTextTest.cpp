@@ -1,6 +1,6 @@
 // The Japanese reasons of failed file operations, and their way through UTF-8.
-#include "SystemErrorText.h"
-#include "TextCodec.h"
+#include "model/SystemErrorText.h"
+#include "model/TextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Input check of a case: the eleven rules with their message lines, and the trimming of
 // the bar designations.
-#include "RTData.h"
-#include "Units.h"
+#include "model/RTData.h"
+#include "model/Units.h"
 
 #include <cmath>
 #include <functional>

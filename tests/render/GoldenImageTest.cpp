@@ -3,10 +3,10 @@
 // whose resultant lies outside the middle third. A pixel counts as different when its grey
 // level is off by more than a quarter of the range; a few such pixels are tolerated for
 // antialiasing. With TARVO_UPDATE_GOLDEN=1 the references are written instead.
-#include "BarTable.h"
-#include "RTData.h"
-#include "ScreenView.h"
-#include "Units.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/Units.h"
+#include "render/ScreenView.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The QPainter surface on images: the Mincho stand-in keeps ASCII exactly half as wide as
 // full-width characters, texts sit where their alignment flags put them (also when they read
 // upward), hatches leave their gaps unpainted, shapes take the selected brush.
-#include "PainterSurface.h"
+#include "render/PainterSurface.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,7 +1,7 @@
 // Printed pages: the rectangle inside the margins, the frame, the page number above its top
 // right corner, the sheet origin 8 mm and 5 mm inside it, the half of the sheet that odd and
 // even pages carry, and the page count of a PDF of the marked cases.
-#include "PrintPage.h"
+#include "render/PrintPage.h"
 #include "../sheet/RecordingSurface.h"
 
 #include <QFile>

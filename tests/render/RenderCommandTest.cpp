@@ -1,9 +1,9 @@
 // tarvo-cli png and pdf, run as the built program: the image is the screen view of the chosen
 // case, the PDF carries two pages per case marked for printing, and a failed command leaves
 // the output file as it was.
-#include "BarTable.h"
-#include "CaseFile.h"
-#include "ScreenView.h"
+#include "model/BarTable.h"
+#include "model/CaseFile.h"
+#include "render/ScreenView.h"
 
 #include <QFile>
 #include <QImage>

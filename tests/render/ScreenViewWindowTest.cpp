@@ -3,10 +3,10 @@
 // that device are not laid out. Every window must show exactly the pixels of the same part of
 // the whole sheet: lines cut by the window's edges, the upward labels of the wall figure and
 // the bearing-pressure figure included.
-#include "BarTable.h"
-#include "RTData.h"
-#include "ScreenView.h"
-#include "Units.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/Units.h"
+#include "render/ScreenView.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,10 +2,10 @@
 // points, dimension lines, labels with their formats, fonts and alignments, the hatched
 // pressure diagram, the release of every font and brush, and the figures that are left out
 // when the numbers give nothing to draw.
-#include "DesignResult.h"
-#include "RTData.h"
 #include "RecordingSurface.h"
-#include "Units.h"
+#include "calc/DesignResult.h"
+#include "model/RTData.h"
+#include "model/Units.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // it left the surface as it found it.
 #pragma once
 
-#include "Surface.h"
-#include "SurfaceObjects.h"
+#include "sheet/Surface.h"
+#include "sheet/SurfaceObjects.h"
 
 #include <string>
 #include <vector>

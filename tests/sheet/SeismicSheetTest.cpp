@@ -1,10 +1,10 @@
 // Section 7) of the calculation sheet, the seismic checks: where it stands in the text and on
 // the pages, its rows with their numbers and verdicts, and the rows that stand in for a check
 // that cannot be made.
-#include "BarTable.h"
-#include "RTData.h"
 #include "RecordingSurface.h"
 #include "Wall35.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // change of the engine leaves a large set of sheets exactly as they were.
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <cstdint>
 #include <string>

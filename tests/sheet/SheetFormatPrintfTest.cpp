@@ -3,14 +3,14 @@
 // and a large set of values: random bit patterns (huge, tiny, subnormal, NaN payloads), random
 // engineering magnitudes, values on and next to the rounding boundaries of each precision,
 // signed zeros, infinities and NaNs.
-#include "SheetFormat.h"
+#include "sheet/SheetFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <climits>
-#include <cstdarg>
 #include <cmath>
+#include <cstdarg>
 #include <cstdint>
 #include <cstring>
 #include <cwchar>

@@ -1,8 +1,8 @@
 // The figures as the sheet places them: label font height and line pitch from the sheet's
 // font height, the figure boxes below the title and above the pressure caption, the release
 // of every font and brush, and sheets of cases whose numbers give no figure.
-#include "RTData.h"
 #include "RecordingSurface.h"
+#include "model/RTData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 // The calculation sheet: its clipboard text compared byte for byte with reviewed sheets, the
 // line mechanism of the text form, the formatting of the sheet's fields, and the placement of
 // the same lines, fonts and figure boxes on a drawing surface for the three page selectors.
-#include "BarTable.h"
-#include "DesignResult.h"
 #include "GoldenCases.h"
-#include "RTData.h"
 #include "RecordingSurface.h"
-#include "SheetFormat.h"
-#include "Units.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
+#include "model/Units.h"
+#include "sheet/SheetFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // broad generated set renders exactly as before those mends, in its clipboard text and in every
 // drawing call of the screen and of both printed pages: golden/generated_fingerprints.txt holds
 // the fingerprints taken before them.
-#include "BarTable.h"
-#include "DesignResult.h"
 #include "GeneratedWalls.h"
-#include "RTData.h"
 #include "SheetFingerprint.h"
+#include "calc/DesignResult.h"
+#include "model/BarTable.h"
+#include "model/RTData.h"
 
 #include <gtest/gtest.h>
 

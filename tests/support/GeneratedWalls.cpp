@@ -1,6 +1,6 @@
 #include "GeneratedWalls.h"
 
-#include "Units.h"
+#include "model/Units.h"
 
 #include <cmath>
 #include <random>

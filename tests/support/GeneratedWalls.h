@@ -5,7 +5,7 @@
 // machine (the generator and the mapping to values are fully specified).
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <vector>
 

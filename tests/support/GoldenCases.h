@@ -2,7 +2,7 @@
 // checked line by line against the sheet's row tables and a hand calculation.
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 #include <functional>
 #include <vector>

@@ -3,7 +3,7 @@
 // Fc 24, phi 30 degrees, delta 0, q 10; D19 @150 in the stem, D16 @200 in toe and heel.
 #pragma once
 
-#include "RTData.h"
+#include "model/RTData.h"
 
 inline CRTData Wall35() {
     CRTData c;
