@@ -9,8 +9,8 @@
 
 #include <cfloat>
 #include <climits>
-#include <cstdarg>
 #include <cmath>
+#include <cstdarg>
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
