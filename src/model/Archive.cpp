@@ -80,24 +80,32 @@ void CArchiveReader::Fail(ArchiveError error) {
         m_error = error;
 }
 
-bool CArchiveReader::ReadBytes(void* data, std::size_t size) {
+const std::uint8_t* CArchiveReader::Take(std::size_t size) {
     if (!Ok())
-        return false;
+        return nullptr;
     if (size > Remaining()) {
         Fail(ArchiveError::Format);
-        return false;
+        return nullptr;
     }
-    std::memcpy(data, m_data + m_pos, size);
+    const std::uint8_t* p = m_data + m_pos;
     m_pos += size;
+    return p;
+}
+
+bool CArchiveReader::ReadBytes(void* data, std::size_t size) {
+    const std::uint8_t* p = Take(size);
+    if (p == nullptr)
+        return false;
+    std::memcpy(data, p, size);
     return true;
 }
 
 template <class T> bool CArchiveReader::ReadLittleEndian(T& v) {
-    std::uint8_t bytes[sizeof(T)];
-    if (!ReadBytes(bytes, sizeof bytes))
+    const std::uint8_t* bytes = Take(sizeof(T));
+    if (bytes == nullptr)
         return false;
     std::uint64_t x = 0;
-    for (std::size_t i = sizeof bytes; i-- > 0;)
+    for (std::size_t i = sizeof(T); i-- > 0;)
         x = x << 8 | bytes[i];
     v = static_cast<T>(x);
     return true;
@@ -183,22 +191,19 @@ bool CArchiveReader::ReadString(std::wstring& s) {
     }
     // Checked before anything is allocated: a length beyond the end of the file is a file
     // cut short, however large the length claims to be.
-    std::uint64_t size = utf16 ? length * 2 : length;
-    if (size > Remaining()) {
-        Fail(ArchiveError::Format);
+    const std::uint64_t size = utf16 ? length * 2 : length;
+    const std::uint8_t* bytes = Take(size);
+    if (bytes == nullptr)
         return false;
-    }
     if (utf16) {
         std::vector<std::uint16_t> units(length);
-        for (std::uint16_t& unit : units)
-            ReadU16(unit);
+        for (std::size_t i = 0; i < units.size(); ++i)
+            units[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
         s = DecodeUtf16(units);
         return true;
     }
-    std::string_view bytes(reinterpret_cast<const char*>(m_data + m_pos), size);
-    m_pos += size;
     std::wstring text;
-    if (!DecodeSystemCodePage(bytes, text)) {
+    if (!DecodeSystemCodePage(std::string_view(reinterpret_cast<const char*>(bytes), size), text)) {
         Fail(ArchiveError::Generic);
         return false;
     }

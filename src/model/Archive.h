@@ -73,6 +73,8 @@ public:
     std::size_t Remaining() const { return m_size - m_pos; }
 
 private:
+    // The next size bytes, or null (and the archive failed) when fewer are left.
+    const std::uint8_t* Take(std::size_t size);
     template <class T> bool ReadLittleEndian(T& v);
     bool ReadStringLength(std::uint64_t& length, bool& utf16);
 
