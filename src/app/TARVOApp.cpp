@@ -69,6 +69,7 @@ CTARVOApp::~CTARVOApp() {
 
 CTARVOApp::StartUp CTARVOApp::InitInstance(const QStringList& arguments) {
     m_recent.Read(*m_settings);
+    m_recentWritten = m_recent.Files();
     m_previewPages = m_settings->value(kPreviewPagesKey, 0).toInt();
     const CCommandLineInfo info = ParseCommandLine(arguments);
 
@@ -112,6 +113,10 @@ bool CTARVOApp::PrintFromCommandLine(const CCommandLineInfo& info) {
 }
 
 void CTARVOApp::WriteRecentFiles() {
+    // Reopening the first file of the list leaves it as it is: no write, no flush of the disk.
+    if (m_recent.Files() == m_recentWritten)
+        return;
+    m_recentWritten = m_recent.Files();
     m_recent.Write(*m_settings);
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)

@@ -93,6 +93,7 @@ private:
     CViewRelay m_views;
     std::unique_ptr<QSettings> m_settings;
     CRecentFileList m_recent;
+    QStringList m_recentWritten; // the list as the settings file holds it
     int m_previewPages = 0;
     bool m_settingsReported = false;
     std::unique_ptr<CTARVODoc> m_doc;

@@ -95,6 +95,7 @@ private slots:
     void rawUtf8();
     void settingsFileKeepsPathsThatAreNotUtf8();
     void settingsFileThatCannotBeWrittenIsSaidOnce();
+    void settingsFileIsWrittenOnlyWhenTheRecentListChanges();
 };
 
 void PrintTest::previewInTheWindow() {
@@ -516,6 +517,25 @@ void PrintTest::settingsFileThatCannotBeWrittenIsSaidOnce() {
     // A writable one is not reported.
     CAppHarness writable;
     QCOMPARE(writable.Frame().statusBar()->currentMessage(), QString());
+}
+
+// Saving or opening the file that already heads the recent list changes nothing to keep: the
+// settings file is not rewritten (each rewrite flushes the disk).
+void PrintTest::settingsFileIsWrittenOnlyWhenTheRecentListChanges() {
+    CAppHarness h;
+    h.Press(ID_DATA_ADD);
+    h.files.saveName = h.TempFile(QStringLiteral("w.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QVERIFY(QFile::exists(h.SettingsPath()));
+    QVERIFY(QFile::remove(h.SettingsPath()));
+    h.Frame().Action(ID_FILE_SAVE)->trigger();
+    QVERIFY(h.App().OpenDocumentFile(h.files.saveName));
+    QVERIFY(!QFile::exists(h.SettingsPath()));
+    // Another file heads the list: the settings file is written again.
+    h.files.saveName = h.TempFile(QStringLiteral("v.tarvo"));
+    h.Frame().Action(ID_FILE_SAVE_AS)->trigger();
+    QVERIFY(QFile::exists(h.SettingsPath()));
+    QVERIFY(h.messages.shown.empty());
 }
 
 void PrintTest::settingsFileBesideTheProgramOrInTheUsersFolder() {
