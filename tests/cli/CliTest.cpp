@@ -1,5 +1,6 @@
 // tarvo-cli end to end: the built program run on files made for each test, with its standard
 // output, standard error and exit status.
+#include "RunTarvoCli.h"
 #include "model/BarTable.h"
 #include "model/CaseFile.h"
 #include "model/TextCodec.h"
@@ -12,7 +13,6 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,13 +27,6 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char ch : arg)
-        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return quoted + "'";
-}
 
 std::string ReadText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -68,15 +61,10 @@ protected:
 
     // Standard output goes to a file of the test, or to `device` (and is then not read back).
     RunResult Run(const std::vector<std::string>& args, const fs::path& device = {}) {
-        std::string command = m_shellPrefix + Quote(std::string(TARVO_BIN_DIR) + "/tarvo-cli");
-        for (const std::string& arg : args)
-            command += " " + Quote(arg);
         const fs::path out = device.empty() ? m_dir / "stdout" : device;
-        fs::path err = m_dir / "stderr";
-        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, device.empty() ? ReadText(out) : "",
-                ReadText(err)};
+        const fs::path err = m_dir / "stderr";
+        const int status = RunTarvoCli(args, {out.string(), err.string(), m_memoryKiB});
+        return {status, device.empty() ? ReadText(out) : "", ReadText(err)};
     }
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
@@ -94,7 +82,7 @@ protected:
     }
 
     fs::path m_dir;
-    std::string m_shellPrefix; // shell commands run before the program, e.g. a ulimit
+    rlim_t m_memoryKiB = 0; // a limit of the program's address space; 0 for none
 };
 
 std::string FirstLine(const std::string& text) {
@@ -320,7 +308,7 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
 TEST_F(Cli, RunningOutOfMemoryIsAMessageAndStatus2) {
     WriteBytes(Path("large.tarvo"), {});
     fs::resize_file(Path("large.tarvo"), 250u * 1024 * 1024); // sparse
-    m_shellPrefix = "ulimit -v 200000; ";
+    m_memoryKiB = 200000;
     ASSERT_EQ(Run({"sheet"}).status, 0); // room enough for the program itself
     RunResult r = Run({"sheet", Path("large.tarvo")});
     EXPECT_EQ(r.status, 2);

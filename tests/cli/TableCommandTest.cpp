@@ -2,6 +2,7 @@
 // the same calculation in this process, the CSV as Python's csv module reads it, and the
 // failures that must leave no output file.
 #include "GoldenCases.h"
+#include "RunTarvoCli.h"
 #include "doc/CaseTable.h"
 #include "model/BarTable.h"
 #include "model/CaseFile.h"
@@ -19,6 +20,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,10 +34,18 @@ struct CliRun {
 };
 
 CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TARVO_BIN_DIR "/tarvo-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    QTemporaryDir dir;
+    std::vector<std::string> arguments;
+    for (const QString& arg : args)
+        arguments.push_back(QFile::encodeName(arg).toStdString());
+    const QString out = dir.filePath(QStringLiteral("stdout"));
+    const QString err = dir.filePath(QStringLiteral("stderr"));
+    const int status = RunTarvoCli(arguments, {out.toStdString(), err.toStdString()});
+    auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    return {status, read(out), read(err)};
 }
 
 std::vector<CRTData> GoldenDocument() {

@@ -1,6 +1,7 @@
 // tarvo-cli png and pdf, run as the built program: the image is the screen view of the chosen
 // case, the PDF carries two pages per case marked for printing, and a failed command leaves
 // the output file as it was.
+#include "RunTarvoCli.h"
 #include "model/BarTable.h"
 #include "model/CaseFile.h"
 #include "render/ScreenView.h"
@@ -25,15 +26,10 @@ protected:
 
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
 
-    // Runs tarvo-cli with the arguments (single-quoted, none containing a quote) and returns
-    // its exit status.
+    // Runs tarvo-cli with the arguments and returns its exit status; its standard error is kept
+    // in the file "stderr" of the test.
     int Cli(const std::vector<std::string>& args) const {
-        std::string command = "'" TARVO_BIN_DIR "/tarvo-cli'";
-        for (const std::string& arg : args)
-            command += " '" + arg + "'";
-        command += " 2>'" + Path("stderr") + "'";
-        const int raw = std::system(command.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return RunTarvoCli(args, {Path("stdout"), Path("stderr")});
     }
 
     // A case file of three cases, the second one not marked for printing.
