@@ -8,20 +8,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace {
-
-enum EditControl : int {
-    IDC_UP = 1080,
-    IDC_DOWN = 1030,
-    IDC_CHECK_ALL = 1008,
-    IDC_UNCHECK_ALL = 1010,
-    IDC_DELETE = 1024,
-    IDC_OK = 1,
-    IDC_CANCEL = 2,
-};
-
-} // namespace
-
 CEditDlg::CEditDlg(const std::vector<CEditEntry>& entries, QWidget* parent)
     : QDialog(parent), m_list(entries), m_widget(new QListWidget) {
     setWindowTitle(QStringLiteral("データ編集"));

@@ -12,6 +12,17 @@
 class QListWidget;
 class QPushButton;
 
+// The buttons of the data edit dialog by control id.
+enum EditControl : int {
+    IDC_UP = 1080,
+    IDC_DOWN = 1030,
+    IDC_CHECK_ALL = 1008,
+    IDC_UNCHECK_ALL = 1010,
+    IDC_DELETE = 1024,
+    IDC_OK = 1,
+    IDC_CANCEL = 2,
+};
+
 class CEditDlg : public QDialog {
     Q_OBJECT
 public:
@@ -21,8 +32,7 @@ public:
     std::vector<CEditChoice> Choices() const { return m_list.Choices(); }
 
     QListWidget* List() const { return m_widget; }
-    // The button with this control id (1080 up, 1030 down, 1008 check all, 1010 clear all,
-    // 1024 delete, 1 OK, 2 cancel), or null.
+    // The button with this control id (EditControl), or null.
     QPushButton* Button(int id) const;
 
 private:

@@ -168,7 +168,7 @@ void CaseTableWindowTest::followsEveryCommand() {
         QVERIFY(dialog != nullptr);
         QListWidget* list = dialog->List();
         list->setCurrentRow(1);
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton);
         list->item(0)->setCheckState(Qt::Unchecked);
         QTest::mouseClick(dialog->Button(1), Qt::LeftButton);
     });

@@ -230,18 +230,18 @@ void DialogsTest::editDialogReordersUnmarksAndDeletes() {
         opened = ListTexts(*list);
         SavePicture(*dialog, QStringLiteral("data-edit"));
         // "上へ" on nothing selected and on the top entry changes nothing.
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton);
         list->setCurrentRow(0);
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton);
         // C up to the top, D down past nothing, B unmarked, A deleted.
         list->setCurrentRow(2);
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton);
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton);
         list->setCurrentRow(3);
-        QTest::mouseClick(dialog->Button(1030), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_DOWN), Qt::LeftButton);
         list->item(2)->setCheckState(Qt::Unchecked);
         list->setCurrentRow(1);
-        QTest::mouseClick(dialog->Button(1024), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_DELETE), Qt::LeftButton);
         beforeOk = ListTexts(*list);
         QTest::mouseClick(dialog->Button(1), Qt::LeftButton);
     });
@@ -264,7 +264,7 @@ void DialogsTest::editDialogReordersUnmarksAndDeletes() {
         auto* dialog = qobject_cast<CEditDlg*>(modal);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->List()->item(1)->checkState(), Qt::Unchecked);
-        QTest::mouseClick(dialog->Button(1008), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_CHECK_ALL), Qt::LeftButton);
         QTest::mouseClick(dialog->Button(1), Qt::LeftButton);
     });
     h.Frame().Action(ID_DATA_EDIT)->trigger();
@@ -279,9 +279,9 @@ void DialogsTest::editDialogCancelKeepsTheCases() {
     WhenModal([](QWidget* modal) {
         auto* dialog = qobject_cast<CEditDlg*>(modal);
         QVERIFY(dialog != nullptr);
-        QTest::mouseClick(dialog->Button(1010), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_UNCHECK_ALL), Qt::LeftButton);
         dialog->List()->setCurrentRow(0);
-        QTest::mouseClick(dialog->Button(1024), Qt::LeftButton);
+        QTest::mouseClick(dialog->Button(IDC_DELETE), Qt::LeftButton);
         QTest::mouseClick(dialog->Button(2), Qt::LeftButton);
     });
     h.Frame().Action(ID_DATA_EDIT)->trigger();

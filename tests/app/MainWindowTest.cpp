@@ -755,7 +755,7 @@ void MainWindowTest::panesStartAtTheTopLeft() {
         auto* dialog = qobject_cast<CEditDlg*>(modal);
         QVERIFY(dialog != nullptr);
         dialog->List()->setCurrentRow(1);
-        QTest::mouseClick(dialog->Button(1080), Qt::LeftButton); // "上へ"
+        QTest::mouseClick(dialog->Button(IDC_UP), Qt::LeftButton); // "上へ"
         QTest::mouseClick(dialog->Button(1), Qt::LeftButton);
     });
     h.Frame().Action(ID_DATA_EDIT)->trigger();

@@ -8,6 +8,7 @@
 #include "doc/MessageSink.h"
 #include "doc/OptionDialog.h"
 #include "doc/OptionExchange.h"
+#include "doc/PanelControls.h"
 #include "doc/ShellOpen.h"
 #include "doc/TARVODoc.h"
 #include "doc/ViewUpdate.h"
@@ -147,7 +148,7 @@ protected:
         return titles;
     }
 
-    std::wstring Label() const { return panel.GetText(1046); }
+    std::wstring Label() const { return panel.GetText(IDC_INDEX); }
 
     CFakeControls panel;
     CFakeMessages messages;
