@@ -37,22 +37,22 @@ std::string Ascii(const std::wstring& text) {
     return out;
 }
 
-// The field specifications of one conversion letter: no flag or '-', no width or 1 to 12, and
+// The conversions of one letter the sheet can write: no flag or '-', no width or 1 to 12, and
 // the given precisions (-1: none).
-std::vector<std::wstring> Specifications(wchar_t letter, const std::vector<int>& precisions) {
-    std::vector<std::wstring> specs;
+std::vector<std::wstring> Conversions(wchar_t letter, const std::vector<int>& precisions) {
+    std::vector<std::wstring> conversions;
     for (const wchar_t* flag : {L"", L"-"})
         for (int width : {-1, 1, 2, 3, 4, 5, 6, 7, 8, 12})
             for (int precision : precisions) {
-                std::wstring spec = L"%";
-                spec += flag;
+                std::wstring conversion = L"%";
+                conversion += flag;
                 if (width >= 0)
-                    spec += std::to_wstring(width);
+                    conversion += std::to_wstring(width);
                 if (precision >= 0)
-                    spec += L"." + std::to_wstring(precision);
-                specs.push_back(spec + letter);
+                    conversion += L"." + std::to_wstring(precision);
+                conversions.push_back(conversion + letter);
             }
-    return specs;
+    return conversions;
 }
 
 double FromBits(std::uint64_t bits) {
@@ -120,12 +120,12 @@ std::vector<double> Values() {
 TEST(SheetFormatPrintfTest, FixedConversionsGiveTheDigitsOfPrintf) {
     const std::vector<double> values = Values();
     int mismatches = 0;
-    for (const std::wstring& spec : Specifications(L'f', {-1, 0, 1, 2, 3, 4, 6, 10, 17})) {
+    for (const std::wstring& conversion : Conversions(L'f', {-1, 0, 1, 2, 3, 4, 6, 10, 17})) {
         for (double value : values) {
-            const std::wstring expected = Printf(spec.c_str(), value);
-            const std::wstring actual = FormatSheetLine(spec.c_str(), value);
+            const std::wstring expected = Printf(conversion.c_str(), value);
+            const std::wstring actual = FormatSheetLine(conversion.c_str(), value);
             if (actual != expected && ++mismatches <= 20)
-                ADD_FAILURE() << Ascii(spec) << " of " << std::hexfloat << value << ": \""
+                ADD_FAILURE() << Ascii(conversion) << " of " << std::hexfloat << value << ": \""
                               << Ascii(actual) << "\" instead of \"" << Ascii(expected) << "\"";
         }
     }
@@ -137,18 +137,18 @@ TEST(SheetFormatPrintfTest, IntegerAndTextConversionsGiveThePrintfFields) {
     std::mt19937 engine(7);
     for (int i = 0; i < 200; ++i)
         integers.push_back(static_cast<int>(engine()));
-    for (const std::wstring& spec : Specifications(L'i', {-1}))
+    for (const std::wstring& conversion : Conversions(L'i', {-1}))
         for (int value : integers)
-            EXPECT_EQ(FormatSheetLine(spec.c_str(), value), Printf(spec.c_str(), value))
-                << Ascii(spec) << " of " << value;
+            EXPECT_EQ(FormatSheetLine(conversion.c_str(), value), Printf(conversion.c_str(), value))
+                << Ascii(conversion) << " of " << value;
 
     const std::wstring texts[] = {L"", L"≧", L"OK", L"D13", L"D10+D13", L"ＭＳ 明朝", L"≦ 1.0 OK"};
-    for (const std::wstring& spec : Specifications(L's', {-1, 0, 1, 3, 10})) {
+    for (const std::wstring& conversion : Conversions(L's', {-1, 0, 1, 3, 10})) {
         // glibc reads a wide string through "%ls".
-        const std::wstring wide = spec.substr(0, spec.size() - 1) + L"ls";
+        const std::wstring wide = conversion.substr(0, conversion.size() - 1) + L"ls";
         for (const std::wstring& text : texts) {
-            EXPECT_EQ(FormatSheetLine(spec.c_str(), text), Printf(wide.c_str(), text.c_str()))
-                << Ascii(spec) << " of \"" << Ascii(text) << "\"";
+            EXPECT_EQ(FormatSheetLine(conversion.c_str(), text), Printf(wide.c_str(), text.c_str()))
+                << Ascii(conversion) << " of \"" << Ascii(text) << "\"";
             EXPECT_EQ(FormatSheetLine(wide.c_str(), text), Printf(wide.c_str(), text.c_str()));
         }
     }
