@@ -23,6 +23,21 @@ void SlabBearing(const CSlabLoad& load, double L, double& M, double& Q) {
     }
 }
 
+// A slab about the stem face: the bearing pressure's moment and shear upwards against the
+// moment of the loads on the slab and the weights of soil (load) and slab (own) downwards; then
+// its section, reinforcement and shear stress.
+void DesignSlab(const CRTData& c, const CDesignResult& r, int slot, const CSlabLoad& pressure,
+                double L, double downMoment, double load, double own, const CMemberStresses& s,
+                CMemberResult& m) {
+    double up = 0, upShear = 0;
+    SlabBearing(pressure, L, up, upShear);
+    m.M = up + downMoment;
+    m.Q = upShear - load - own;
+    SectionDepths(c.m_D2, c.m_dtBase, m);
+    DesignSection(c, r, slot, c.m_dtBase, s, m);
+    m.tau = ShearStress(m);
+}
+
 } // namespace
 
 void SectionDepths(double D, double cover, CMemberResult& m) {
@@ -65,13 +80,7 @@ void DesignToe(const CRTData& c, const CDesignResult& r, const CBearingPressure&
         tl.length = p.HeelSide() ? 0.0 : p.Xn;
     }
     const double toeDown = -r.W4 * (L1 - r.x4) - r.Wt * r.xt;
-    double up = 0, upShear = 0;
-    SlabBearing(tl, L1, up, upShear);
-    t.M = up + toeDown;
-    t.Q = upShear - r.W4 - r.Wt;
-    SectionDepths(c.m_D2, c.m_dtBase, t);
-    DesignSection(c, r, SLOT_TOE, c.m_dtBase, s, t);
-    t.tau = ShearStress(t);
+    DesignSlab(c, r, SLOT_TOE, tl, L1, toeDown, r.W4, r.Wt, s, t);
 }
 
 // A toe-side diagram that ends before the heel end leaves a triangle of length Lh at the
@@ -94,11 +103,5 @@ void DesignHeel(const CRTData& c, const CDesignResult& r, const CBearingPressure
         hl.length = Lh;
     }
     const double heelDown = -r.W3 * (r.x3 - L1 - T2) - r.Wh * r.xh;
-    double up = 0, upShear = 0;
-    SlabBearing(hl, L2, up, upShear);
-    h.M = up + heelDown;
-    h.Q = upShear - r.W3 - r.Wh;
-    SectionDepths(c.m_D2, c.m_dtBase, h);
-    DesignSection(c, r, SLOT_HEEL, c.m_dtBase, s, h);
-    h.tau = ShearStress(h);
+    DesignSlab(c, r, SLOT_HEEL, hl, L2, heelDown, r.W3, r.Wh, s, h);
 }
