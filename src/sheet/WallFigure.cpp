@@ -7,14 +7,59 @@
 #include "sheet/SheetFormat.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace {
 
-void Line(ISheetSurface& surface, int x1, int y1, int x2, int y2) {
-    surface.MoveTo(x1, y1);
-    surface.LineTo(x2, y2);
+void Line(ISheetSurface& surface, SurfacePoint from, SurfacePoint to) {
+    surface.MoveTo(from.x, from.y);
+    surface.LineTo(to.x, to.y);
 }
+
+// A side of the section that carries dimensions. A place on it is a position along the side
+// (y on the left and right, x above and below) and a level across it: level n lies n figure
+// units a outward from the section's edge. Each dimension line has its level; the extension
+// lines run from the level of their dimension line in to level 1, and the labels stand on the
+// dimension lines.
+class CDimensionSide {
+public:
+    enum Direction { Vertical, Horizontal };
+    struct Extension {
+        int along;
+        int level;
+    };
+
+    // edge: x of a vertical side, y of a horizontal one; outward: +1 or -1 in device units.
+    CDimensionSide(CRTData& sheet, ISheetSurface& surface, Direction direction, int edge,
+                   int outward, int a)
+        : m_sheet(sheet), m_surface(surface), m_direction(direction), m_edge(edge),
+          m_outward(outward), m_a(a) {}
+
+    SurfacePoint At(int level, int along) const {
+        const int across = m_edge + m_outward * level * m_a;
+        return m_direction == Vertical ? SurfacePoint{across, along} : SurfacePoint{along, across};
+    }
+    void Extensions(std::initializer_list<Extension> extensions) const {
+        for (const Extension& e : extensions)
+            Line(m_surface, At(e.level, e.along), At(1, e.along));
+    }
+    void DimensionLine(int level, int from, int to) const {
+        Line(m_surface, At(level, from), At(level, to));
+    }
+    void Label(int level, int along, const std::wstring& text, unsigned align) const {
+        const SurfacePoint p = At(level, along);
+        m_sheet.OutputLine(&m_surface, p.x, p.y, text, align);
+    }
+
+private:
+    CRTData& m_sheet;
+    ISheetSurface& m_surface;
+    Direction m_direction;
+    int m_edge;
+    int m_outward;
+    int m_a;
+};
 
 } // namespace
 
@@ -47,30 +92,26 @@ void CRTData::DrawWallFigure(ISheetSurface* surface, int hF, int a, int left, in
     {
         CSelectedObject font(s, CreateFigureFont(s, hF, 900));
         // Heights on the left: total height outside, front ground and base top inside.
-        Line(s, u - 3 * a, t, u - a, t);
-        Line(s, u - 2 * a, o.yG, u - a, o.yG);
-        Line(s, u - 2 * a, o.yD, u - a, o.yD);
-        Line(s, u - 3 * a, o.yB, u - a, o.yB);
-        Line(s, u - 3 * a, t, u - 3 * a, o.yB);
-        Line(s, u - 2 * a, t, u - 2 * a, o.yB);
-        OutputLine(&s, u - 3 * a, (t + o.yB) / 2, FormatSheetLine(L"%2.2f", H),
-                   TA_BOTTOM + TA_CENTER);
-        OutputLine(&s, u - 2 * a, (o.yG + t) / 2, FormatSheetLine(L"%2.2f", m_H1),
-                   TA_BOTTOM + TA_CENTER);
-        OutputLine(&s, u - 2 * a, o.yB, FormatSheetLine(L"%2.2f ", m_D2), TA_RIGHT);
+        const CDimensionSide heights(*this, s, CDimensionSide::Vertical, u, -1, a);
+        heights.Extensions({{t, 3}, {o.yG, 2}, {o.yD, 2}, {o.yB, 3}});
+        heights.DimensionLine(3, t, o.yB);
+        heights.DimensionLine(2, t, o.yB);
+        heights.Label(3, (t + o.yB) / 2, FormatSheetLine(L"%2.2f", H), TA_BOTTOM + TA_CENTER);
+        heights.Label(2, (o.yG + t) / 2, FormatSheetLine(L"%2.2f", m_H1), TA_BOTTOM + TA_CENTER);
+        heights.Label(2, o.yB, FormatSheetLine(L"%2.2f ", m_D2), TA_RIGHT);
         if (m_H2 != m_D2)
-            OutputLine(&s, u - 2 * a, (o.yG + o.yD) / 2, FormatSheetLine(L"%2.2f", m_H2 - m_D2),
-                       TA_BOTTOM + TA_CENTER);
+            heights.Label(2, (o.yG + o.yD) / 2, FormatSheetLine(L"%2.2f", m_H2 - m_D2),
+                          TA_BOTTOM + TA_CENTER);
         // Thickness of the base at its free end, on the right.
-        Line(s, xB + 2 * a, o.yB, xB + a, o.yB);
-        Line(s, xB + 2 * a, o.yE, xB + a, o.yE);
-        Line(s, xB + 2 * a, o.yB, xB + 2 * a, o.yE);
-        OutputLine(&s, xB + 2 * a, (o.yE + o.yB) / 2, FormatSheetLine(L"%2.2f", m_D1), TA_CENTER);
+        const CDimensionSide endThickness(*this, s, CDimensionSide::Vertical, xB, 1, a);
+        endThickness.Extensions({{o.yB, 2}, {o.yE, 2}});
+        endThickness.DimensionLine(2, o.yB, o.yE);
+        endThickness.Label(2, (o.yE + o.yB) / 2, FormatSheetLine(L"%2.2f", m_D1), TA_CENTER);
     }
     CSelectedObject font(s, CreateFigureFont(s, hF, 0));
     // Front ground up to the stem's front foot; backfill rising from the stem's back top corner.
-    Line(s, u - 2 * a, o.yG, xL1, o.yG);
-    Line(s, x7, t, xB + 2 * a, t - *dz);
+    Line(s, {u - 2 * a, o.yG}, {xL1, o.yG});
+    Line(s, {x7, t}, {xB + 2 * a, t - *dz});
     if (m_q != 0)
         OutputLine(&s, (xB + 2 * a + x7) / 2, t - *dz / 2, FormatSheetLine(L"%3.1fkN/m^2", m_q),
                    TA_BOTTOM + TA_CENTER);
@@ -84,24 +125,19 @@ void CRTData::DrawWallFigure(ISheetSurface* surface, int hF, int a, int left, in
         OutputLine(&s, xFront, (o.yG + o.yD) / 2, FormatSheetLine(L"%3.1fkN/m^3", m_gammaSFront),
                    TA_CENTER);
     // Widths below: base width outside; toe, stem and heel inside.
-    Line(s, u, o.yB + 3 * a, u, o.yB + a);
-    Line(s, xL1, o.yB + 2 * a, xL1, o.yB + a);
-    Line(s, x6, o.yB + 2 * a, x6, o.yB + a);
-    Line(s, xB, o.yB + 3 * a, xB, o.yB + a);
-    Line(s, u, o.yB + 2 * a, xB, o.yB + 2 * a);
-    Line(s, u, o.yB + 3 * a, xB, o.yB + 3 * a);
-    OutputLine(&s, (u + xB) / 2, o.yB + 3 * a, FormatSheetLine(L"%2.2f", B), TA_BOTTOM + TA_CENTER);
+    const CDimensionSide widths(*this, s, CDimensionSide::Horizontal, o.yB, 1, a);
+    widths.Extensions({{u, 3}, {xL1, 2}, {x6, 2}, {xB, 3}});
+    widths.DimensionLine(2, u, xB);
+    widths.DimensionLine(3, u, xB);
+    widths.Label(3, (u + xB) / 2, FormatSheetLine(L"%2.2f", B), TA_BOTTOM + TA_CENTER);
     if (m_L1 != 0)
-        OutputLine(&s, (u + xL1) / 2, o.yB + 2 * a, FormatSheetLine(L"%2.2f", m_L1),
-                   TA_BOTTOM + TA_CENTER);
+        widths.Label(2, (u + xL1) / 2, FormatSheetLine(L"%2.2f", m_L1), TA_BOTTOM + TA_CENTER);
     if (m_L2 != 0)
-        OutputLine(&s, (x6 + xB) / 2, o.yB + 2 * a, FormatSheetLine(L"%2.2f", m_L2),
-                   TA_BOTTOM + TA_CENTER);
-    OutputLine(&s, (x6 + xL1) / 2, o.yB + 2 * a, FormatSheetLine(L"%2.2f", m_T2), TA_CENTER);
+        widths.Label(2, (x6 + xB) / 2, FormatSheetLine(L"%2.2f", m_L2), TA_BOTTOM + TA_CENTER);
+    widths.Label(2, (x6 + xL1) / 2, FormatSheetLine(L"%2.2f", m_T2), TA_CENTER);
     // Thickness of the stem at its top.
-    Line(s, x0, t - 2 * a, x0, t - a);
-    Line(s, x7, t - 2 * a, x7, t - a);
-    Line(s, x0, t - 2 * a, x7, t - 2 * a);
-    OutputLine(&s, (x0 + x7) / 2, t - 2 * a, FormatSheetLine(L"%2.2f", m_T1),
-               TA_BOTTOM + TA_CENTER);
+    const CDimensionSide stemTop(*this, s, CDimensionSide::Horizontal, t, -1, a);
+    stemTop.Extensions({{x0, 2}, {x7, 2}});
+    stemTop.DimensionLine(2, x0, x7);
+    stemTop.Label(2, (x0 + x7) / 2, FormatSheetLine(L"%2.2f", m_T1), TA_BOTTOM + TA_CENTER);
 }
