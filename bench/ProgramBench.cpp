@@ -2,7 +2,9 @@
 // marked cases (200 pages, goal: under 1 s), the desktop program from its start to its first
 // painted window on the offscreen platform (goal: under 0.3 s), and the desktop program
 // holding a document of 10,000 cases (goal: under 150 MB resident).
+#include "FileContents.h"
 #include "GeneratedWalls.h"
+#include "ScratchFolder.h"
 #include "model/CaseFile.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -25,24 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 
 // A private folder for the case files, the output and the session's runtime files.
-class CScratchFolder {
-public:
-    CScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tarvo-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        m_path = pattern;
-    }
-    ~CScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
 const CScratchFolder& Scratch() {
     static const CScratchFolder folder;
     return folder;
@@ -55,10 +38,7 @@ std::string CaseFileOf(int count) {
         std::vector<CRTData> walls = GeneratedWalls(count);
         for (CRTData& c : walls)
             c.m_bPrint = 1;
-        const std::vector<std::uint8_t> bytes = WriteCaseFile(CDocSettings{}, walls);
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        WriteBytes(path, WriteCaseFile(CDocSettings{}, walls));
     }
     return path.string();
 }

@@ -2,6 +2,7 @@
 
 #include "app/InputPanel.h"
 #include "app/MainFrame.h"
+#include "doc/PanelControls.h"
 #include "doc/TARVODoc.h"
 
 #include <QAbstractButton>
@@ -22,17 +23,6 @@ namespace {
 constexpr int kModalLimitMs = 5000;
 
 } // namespace
-
-MessageAnswer CRecordingMessages::Show(const std::wstring& caption, const std::wstring& text,
-                                       MessageIcon icon, MessageButtons buttons) {
-    shown.push_back({caption, text, icon, buttons});
-    return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
-}
-
-SaveAnswer CRecordingMessages::AskSave(const std::wstring& text) {
-    saveQuestions.push_back(text);
-    return saveAnswer;
-}
 
 QString CScriptedFileDialogs::GetOpenFileName(QWidget*) {
     ++opens;
@@ -129,7 +119,7 @@ void CAppHarness::Press(int commandId) {
 }
 
 QString CAppHarness::Label() {
-    return Text(1046);
+    return Text(IDC_INDEX);
 }
 
 void WhenModal(std::function<void(QWidget*)> action) {

@@ -4,11 +4,11 @@
 // waits for a person. Modal dialogs are worked by WhenModal.
 #pragma once
 
+#include "RecordingAppMessages.h"
+#include "RecordingShell.h"
 #include "app/FileDialogs.h"
-#include "app/QtMessageSink.h"
 #include "app/TARVOApp.h"
 #include "app/TextClipboard.h"
-#include "doc/ShellOpen.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -24,25 +24,6 @@ class CMainFrame;
 class CTARVODoc;
 class QWidget;
 
-struct CShownBox {
-    std::wstring caption;
-    std::wstring text;
-    MessageIcon icon;
-    MessageButtons buttons;
-};
-
-class CRecordingMessages : public IAppMessages {
-public:
-    MessageAnswer Show(const std::wstring& caption, const std::wstring& text, MessageIcon icon,
-                       MessageButtons buttons) override;
-    SaveAnswer AskSave(const std::wstring& text) override;
-
-    std::vector<CShownBox> shown;
-    std::vector<std::wstring> saveQuestions;
-    MessageAnswer answer = MessageAnswer::Yes; // to yes/no questions
-    SaveAnswer saveAnswer = SaveAnswer::Discard;
-};
-
 class CScriptedFileDialogs : public IFileDialogs {
 public:
     QString GetOpenFileName(QWidget*) override;
@@ -52,12 +33,6 @@ public:
     QString saveName; // returned by the save dialog (empty: cancelled)
     int opens = 0;
     std::vector<QString> proposals; // names the save dialog was offered
-};
-
-class CRecordingShell : public IShellOpen {
-public:
-    void OpenFile(const std::filesystem::path& path) override { opened.push_back(path); }
-    std::vector<std::filesystem::path> opened;
 };
 
 // The desktop's clipboard, or one that another program holds open.
@@ -92,7 +67,7 @@ public:
     QString TempFile(const QString& name) const { return m_dir.filePath(name); }
     QString SettingsPath() const { return TempFile(QStringLiteral("settings/tarvo.ini")); }
 
-    CRecordingMessages messages;
+    CRecordingAppMessages messages;
     CScriptedFileDialogs files;
     CRecordingShell shell;
     CTestClipboard clipboard;

@@ -40,7 +40,7 @@ void GuardedApplicationTest::exceptionsStopOneEventWithTheirMessage() {
     char name[] = "tarvo";
     char* argv[] = {name, nullptr};
     CGuardedApplication app(argc, argv);
-    CRecordingMessages messages;
+    CRecordingAppMessages messages;
     app.ReportTo(&messages);
     CThrowingObject target;
 

@@ -305,7 +305,7 @@ private:
     std::mt19937 m_random;
     std::vector<QString> m_texts;
     std::vector<int> m_commands;
-    CRecordingMessages m_stopped; // messages of commands stopped by an exception
+    CRecordingAppMessages m_stopped; // messages of commands stopped by an exception
     CAppHarness m_app;
     QTimer m_answerer;
     std::vector<QString> m_savePaths;

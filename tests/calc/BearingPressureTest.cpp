@@ -2,6 +2,7 @@
 // heel-side triangle's load on toe and heel, the failed bearing check of a resultant off the
 // base, and the shear check on the magnitude of the shear force.
 #include "calc/BearingPressure.h"
+#include "NamedWalls.h"
 #include "calc/DesignResult.h"
 #include "model/BarTable.h"
 #include "model/RTData.h"
@@ -119,10 +120,7 @@ TEST(BearingPressure, ResultantMustStrikeTheBaseBetweenItsEdges) {
 TEST_F(BearingTest, HeelSideTriangleLoadsToeAndHeel) {
     // A heavy line load on a stem near the heel end: x0 < L1, the triangle reaches under the
     // toe over Lt = L1 - x0, and the heel carries the trapezoid from q2 to qR0.
-    CRTData underToe;
-    underToe.m_L1 = 1.2;
-    underToe.m_L2 = 0.2;
-    underToe.m_P = 60.0;
+    CRTData underToe = OutsideHeelWall();
     CDesignResult r = Run(underToe);
     const CBearingPressure& p = r.bearing;
     ASSERT_TRUE(p.HeelSide());
@@ -144,16 +142,7 @@ TEST_F(BearingTest, HeelSideTriangleLoadsToeAndHeel) {
     // A heavy surcharge on the heel of a wide stem with a short toe: the zero point lies under
     // the stem (L1 <= x0 < L1 + T2). The toe takes the triangle of length 0 (its own loads only),
     // the heel the trapezoid.
-    CRTData underStem;
-    underStem.m_L1 = 0.3;
-    underStem.m_L2 = 0.1;
-    underStem.m_H1 = 0.3;
-    underStem.m_q = 150;
-    underStem.m_bDeltaWTwoThirdsPhi = 0;
-    underStem.m_delta = 35 * 3.1415926535898 / 180;
-    underStem.m_phi = 40 * 3.1415926535898 / 180;
-    underStem.m_T2 = 1.0;
-    underStem.m_T1 = 0.95;
+    CRTData underStem = HeelSideUnderStemWall();
     r = Run(underStem);
     ASSERT_TRUE(r.bearing.HeelSide());
     ASSERT_GE(r.bearing.x0, underStem.m_L1);
@@ -187,9 +176,7 @@ TEST_F(BearingTest, HeelSideTriangleLoadsToeAndHeel) {
 // An overturning wall (Fo < 1): its resultant lies beyond the toe edge, where the linear formulas
 // give pressures below fe that mean nothing. Every bearing check is NG.
 TEST_F(BearingTest, ResultantOffTheBaseFailsTheBearingChecks) {
-    CRTData c;
-    c.m_H1 = 4.0;
-    c.m_L2 = 0.3;
+    CRTData c = OverturningWall();
     const CDesignResult r = Run(c);
     ASSERT_TRUE(r.overturnFailure);
     ASSERT_LT(r.bearing.d, 0.0);

@@ -1,4 +1,5 @@
 // The design calculation against the worked figures of hand calculations.
+#include "NamedWalls.h"
 #include "calc/CoulombKA.h"
 #include "calc/DesignResult.h"
 #include "model/BarTable.h"
@@ -140,10 +141,7 @@ TEST_F(CalculateTest, DefaultCaseMemberDesign) {
 
 // A tall wall on a short base: outside the middle third, pressure diagram shorter than the toe.
 TEST_F(CalculateTest, TallWallOnShortBase) {
-    CRTData c;
-    c.m_H1 = 2.50;
-    c.m_L1 = 1.00;
-    c.m_L2 = 0.30;
+    CRTData c = OutsideToeWall();
     CDesignResult r = Run(c);
     EXPECT_GT(r.Fo, 1.0);
     EXPECT_LT(r.Fo, 1.5);

@@ -1,7 +1,7 @@
 // The seismic checks: the seismic earth pressure coefficient, the inertia forces and their
 // heights, the large earthquake's stability against a hand calculation, and the judgements
 // that must fail whatever the numbers.
-#include "Wall35.h"
+#include "NamedWalls.h"
 #include "calc/CoulombKA.h"
 #include "calc/DesignResult.h"
 #include "calc/SeismicKA.h"

@@ -1,6 +1,8 @@
 // tarvo-cli end to end: the built program run on files made for each test, with its standard
 // output, standard error and exit status.
+#include "FileContents.h"
 #include "RunTarvoCli.h"
+#include "ScratchFolder.h"
 #include "model/BarTable.h"
 #include "model/CaseFile.h"
 #include "model/TextCodec.h"
@@ -28,37 +30,12 @@ struct RunResult {
     std::string err;
 };
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-Bytes ReadBytes(const fs::path& path) {
-    std::string text = ReadText(path);
-    return Bytes(text.begin(), text.end());
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string Utf8(const std::wstring& text) {
     return EncodeUtf8(text);
 }
 
 class Cli : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = std::string("tarvo-cli-test-") +
-                           testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_dir = fs::temp_directory_path() / name;
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // Standard output goes to a file of the test, or to `device` (and is then not read back).
     RunResult Run(const std::vector<std::string>& args, const fs::path& device = {}) {
         const fs::path out = device.empty() ? m_dir / "stdout" : device;
@@ -81,7 +58,8 @@ protected:
         return Path(name);
     }
 
-    fs::path m_dir;
+    CScratchFolder m_scratch;
+    const fs::path m_dir = m_scratch.Path();
     rlim_t m_memoryKiB = 0; // a limit of the program's address space; 0 for none
 };
 

@@ -51,8 +51,7 @@ CliRun RunCli(const QStringList& args) {
 std::vector<CRTData> GoldenDocument() {
     std::vector<CRTData> cases;
     for (const GoldenCase& g : kGoldenCases) {
-        CRTData c;
-        g.edit(c);
+        CRTData c = g.wall;
         c.m_strTitle = std::wstring(g.file, g.file + std::strlen(g.file));
         cases.push_back(c);
     }

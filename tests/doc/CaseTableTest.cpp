@@ -4,7 +4,7 @@
 #include "doc/CaseTable.h"
 #include "GeneratedWalls.h"
 #include "GoldenCases.h"
-#include "Wall35.h"
+#include "NamedWalls.h"
 #include "doc/CaseTableWriters.h"
 #include "model/BarTable.h"
 #include "model/TextCodec.h"
@@ -156,8 +156,7 @@ const BoundaryCase kBoundaryCases[] = {
     // stops at the overturning message: the case is not OK, and section 5) has no cells.
     {"overturning stop with a required factor below 1",
      [](CRTData& c, const CDesignResult&) {
-         c.m_H1 = 4.0;
-         c.m_L2 = 0.3;
+         c = OverturningWall();
          c.m_FsOverturnLimit = 0.2;
          c.m_FsSlidingLimit = 0.2;
      },
@@ -206,9 +205,7 @@ TEST_F(CaseTableTest, BoundaryJudgementsAndOverallVerdict) {
 TEST_F(CaseTableTest, JudgementsEqualTheSheetsForEveryCase) {
     std::vector<CRTData> walls = GeneratedWalls(400);
     for (const GoldenCase& g : kGoldenCases) {
-        CRTData c;
-        g.edit(c);
-        walls.push_back(c);
+        walls.push_back(g.wall);
     }
     for (const CRTData& c : BoundaryWalls())
         walls.push_back(c);
@@ -313,9 +310,7 @@ std::wstring LastNumber(const std::wstring& line, const std::wstring& marker) {
 TEST_F(CaseTableTest, ValuesAreThoseTheGoldenSheetsPrint) {
     std::vector<CRTData> walls;
     for (const GoldenCase& g : kGoldenCases) {
-        CRTData c;
-        g.edit(c);
-        walls.push_back(c);
+        walls.push_back(g.wall);
     }
     const CCaseTable table = BuildCaseTable(walls);
     for (std::size_t i = 0; i < walls.size(); ++i) {

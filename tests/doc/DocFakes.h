@@ -1,15 +1,15 @@
 // Stand-ins for the windows around the document: a panel (and dialog) that keeps control texts
-// and check states, a message sink that records every box and answers as told, a view counter,
-// a shell that records what it was asked to open, and the two dialogs driven by a script.
+// and check states, a view counter, and the two dialogs driven by a script; the message sink
+// and the shell are the recorders every test layer shares.
 #pragma once
 
+#include "RecordingMessages.h"
+#include "RecordingShell.h"
 #include "doc/DialogControls.h"
 #include "doc/EditDialog.h"
-#include "doc/MessageSink.h"
 #include "doc/OptionDialog.h"
 #include "doc/OptionExchange.h"
 #include "doc/PanelControls.h"
-#include "doc/ShellOpen.h"
 #include "doc/TARVODoc.h"
 #include "doc/ViewUpdate.h"
 
@@ -38,35 +38,10 @@ public:
     std::map<int, bool> checks;
 };
 
-struct CShownMessage {
-    std::wstring caption;
-    std::wstring text;
-    MessageIcon icon;
-    MessageButtons buttons;
-};
-
-class CFakeMessages : public IMessageSink {
-public:
-    MessageAnswer Show(const std::wstring& caption, const std::wstring& text, MessageIcon icon,
-                       MessageButtons buttons) override {
-        shown.push_back({caption, text, icon, buttons});
-        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
-    }
-
-    std::vector<CShownMessage> shown;
-    MessageAnswer answer = MessageAnswer::Yes;
-};
-
 class CFakeViews : public IViewUpdate {
 public:
     void UpdateAllViews() override { ++repaints; }
     int repaints = 0;
-};
-
-class CFakeShell : public IShellOpen {
-public:
-    void OpenFile(const std::filesystem::path& path) override { opened.push_back(path); }
-    std::vector<std::filesystem::path> opened;
 };
 
 // Shows the values in its fields, lets the user script edit them, and ends with OK when the
@@ -88,7 +63,7 @@ public:
     std::function<bool(CFakeControls&)> user = [](CFakeControls&) { return true; };
     CFakeControls controls;
     std::map<int, std::wstring> shownTexts;
-    CFakeMessages messages;
+    CRecordingMessages messages;
     int failedControl = 0;
     int runs = 0;
     bool phiEntered = false; // as the dialog was told
@@ -151,9 +126,9 @@ protected:
     std::wstring Label() const { return panel.GetText(IDC_INDEX); }
 
     CFakeControls panel;
-    CFakeMessages messages;
+    CRecordingMessages messages;
     CFakeViews views;
-    CFakeShell shell;
+    CRecordingShell shell;
     CFakeOptionDialog optionDialog;
     CFakeEditDialog editDialog;
     CTARVODoc doc;

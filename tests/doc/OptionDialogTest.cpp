@@ -92,7 +92,7 @@ TEST_P(OptionChecks, RejectNonNumbersAndValuesOutOfRange) {
     controls.SetText(GetParam().id, GetParam().text);
     COptionValues values;
     values.m_P = 77;
-    CFakeMessages messages;
+    CRecordingMessages messages;
     int failed = 0;
     bool ok = ReadOptionValues(controls, values, messages, failed);
 
@@ -183,7 +183,7 @@ TEST(OptionChecks, FirstFailureInExchangeOrderIsTheOneReported) {
         ShowOptionValues(values, controls);
         for (const auto& [id, text] : c.texts)
             controls.SetText(id, text);
-        CFakeMessages messages;
+        CRecordingMessages messages;
         int failed = 0;
         EXPECT_FALSE(ReadOptionValues(controls, values, messages, failed));
         EXPECT_EQ(failed, c.failed);

@@ -1,6 +1,7 @@
 // The document's commands, enable rules, page plan and its saving and loading, run against a
 // fake panel and a fake message sink.
 #include "DocFakes.h"
+#include "ScratchFolder.h"
 
 #include "doc/Commands.h"
 #include "doc/PanelControls.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -25,21 +25,6 @@ const wchar_t kUnexpectedFormat[] = L"予期しないファイル形式です。
 const wchar_t kOpenFailed[] = L"ドキュメントを開くことに失敗しました。";
 const wchar_t kSaveFailed[] = L"ドキュメントの保存に失敗しました。";
 const wchar_t kFreshTitle[] = L"新規擁壁設計";
-
-// A folder of its own for files a test writes; removed afterwards.
-class CScratchFolder {
-public:
-    CScratchFolder() {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        path = std::filesystem::temp_directory_path() /
-               ("tarvo-doc-" + std::to_string(getpid()) + "-" + name);
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~CScratchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
 
 // ---------------------------------------------------------------- construction
 
@@ -86,15 +71,15 @@ class DocConstruction : public ::testing::TestWithParam<FolderCase> {};
 // says once what went wrong.
 TEST_P(DocConstruction, ReportsTheBarTableOnceAndFindsThePicture) {
     CScratchFolder folder;
-    MakeBarTable(GetParam().barTable, folder.path / "reinf.txt");
+    MakeBarTable(GetParam().barTable, folder.Path() / "reinf.txt");
     if (GetParam().picture)
-        std::ofstream(folder.path / "manual.svg") << "<svg/>";
-    CFakeMessages messages;
+        std::ofstream(folder.Path() / "manual.svg") << "<svg/>";
+    CRecordingMessages messages;
     CFakeViews views;
-    CFakeShell shell;
+    CRecordingShell shell;
     CFakeOptionDialog option;
     CFakeEditDialog edit;
-    CTARVODoc doc({messages, views, shell, option, edit}, folder.path);
+    CTARVODoc doc({messages, views, shell, option, edit}, folder.Path());
 
     ASSERT_EQ(messages.shown.size(), GetParam().messages.size());
     for (std::size_t i = 0; i < messages.shown.size(); ++i) {
@@ -109,7 +94,7 @@ TEST_P(DocConstruction, ReportsTheBarTableOnceAndFindsThePicture) {
 
     doc.OnHelpReadme();
     ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.opened[0], folder.path / "readme.txt");
+    EXPECT_EQ(shell.opened[0], folder.Path() / "readme.txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,9 +167,9 @@ TEST_F(DocTest, NewDocumentShowsNoCaseThePictureAndTheDefaultPanel) {
 // Until the main window exists there is no panel: the commands and a file read at start-up
 // run without one, and the current index is still kept within the list.
 TEST(DocWithoutWindow, RunsWithoutAPanel) {
-    CFakeMessages messages;
+    CRecordingMessages messages;
     CFakeViews views;
-    CFakeShell shell;
+    CRecordingShell shell;
     CFakeOptionDialog option;
     CFakeEditDialog edit;
     CTARVODoc doc({messages, views, shell, option, edit}, TARVO_BIN_DIR "/");
@@ -565,7 +550,7 @@ TEST_F(DocTest, SavedFileOpensAgainAndFileErrorsAreReported) {
     CScratchFolder folder;
     AddCases({L"a"});
     doc.SetModifiedFlag();
-    std::filesystem::path file = folder.path / "walls.tarvo";
+    std::filesystem::path file = folder.Path() / "walls.tarvo";
     ASSERT_TRUE(doc.OnSaveDocument(file));
     EXPECT_FALSE(doc.IsModified());
 
@@ -574,13 +559,13 @@ TEST_F(DocTest, SavedFileOpensAgainAndFileErrorsAreReported) {
     EXPECT_EQ(Titles(), std::vector<std::wstring>{L"a"});
 
     doc.SetModifiedFlag();
-    EXPECT_FALSE(doc.OnSaveDocument(folder.path / "no such folder" / "x.tarvo"));
+    EXPECT_FALSE(doc.OnSaveDocument(folder.Path() / "no such folder" / "x.tarvo"));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(doc.OnOpenDocument(folder.path / "missing.tarvo"));
-    EXPECT_FALSE(doc.OnOpenDocument(folder.path));
+    EXPECT_FALSE(doc.OnOpenDocument(folder.Path() / "missing.tarvo"));
+    EXPECT_FALSE(doc.OnOpenDocument(folder.Path()));
     // Neither a FIFO without a writer nor an endless device is read.
-    ASSERT_EQ(mkfifo((folder.path / "fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(doc.OnOpenDocument(folder.path / "fifo"));
+    ASSERT_EQ(mkfifo((folder.Path() / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(doc.OnOpenDocument(folder.Path() / "fifo"));
     EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));
     // The system's reason follows in Japanese, whatever the process locale.
     ASSERT_EQ(messages.shown.size(), 5u);

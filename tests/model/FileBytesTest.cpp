@@ -3,6 +3,8 @@
 // write left alone.
 #include "model/FileBytes.h"
 #include "AllocationProbe.h"
+#include "FileContents.h"
+#include "ScratchFolder.h"
 #include "model/SystemErrorText.h"
 #include "model/TextCodec.h"
 
@@ -11,9 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,17 +37,6 @@ std::string Reason(int code) {
 
 const std::string kNotRegular = EncodeUtf8(L"通常のファイルではありません。");
 
-Bytes ReadBack(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Put(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 mode_t ModeOf(const fs::path& path) {
     struct stat st {};
     EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
@@ -56,15 +45,6 @@ mode_t ModeOf(const fs::path& path) {
 
 class FileBytes : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("tarvo-filebytes-" + std::to_string(getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // Every name in the folder: a save leaves no temporary file behind.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -74,7 +54,8 @@ protected:
         return names;
     }
 
-    fs::path m_dir;
+    CScratchFolder m_scratch;
+    const fs::path m_dir = m_scratch.Path();
 };
 
 // ---------------------------------------------------------------- reading
@@ -101,7 +82,7 @@ TEST_F(FileBytes, ReadsOnlyRegularFiles) {
         EXPECT_EQ(error, r.reason);
         EXPECT_EQ(bytes, kOld);
     }
-    Put(m_dir / "file", kNew);
+    WriteBytes(m_dir / "file", kNew);
     Bytes bytes;
     std::string error;
     ASSERT_TRUE(ReadFileBytes(m_dir / "file", bytes, error)) << error;
@@ -112,7 +93,7 @@ TEST_F(FileBytes, ReadsOnlyRegularFiles) {
 // of exactly the limit is not refused for its size.
 TEST_F(FileBytes, RefusesAFileLargerThanTheLimit) {
     const fs::path big = m_dir / "big.tarvo";
-    Put(big, {});
+    WriteBytes(big, {});
     fs::resize_file(big, kMaxReadFileBytes + 1); // sparse: no disk space is used
     Bytes bytes;
     std::string error;
@@ -135,7 +116,7 @@ TEST_F(FileBytes, SavingFollowsLinksAndCreatesTheMissingTarget) {
     EXPECT_TRUE(fs::is_symlink(m_dir / "chain.tarvo"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "dangling.tarvo"));
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(m_dir / "sub" / "target.tarvo")));
-    EXPECT_EQ(ReadBack(m_dir / "sub" / "target.tarvo"), kNew);
+    EXPECT_EQ(ReadBytes(m_dir / "sub" / "target.tarvo"), kNew);
 
     fs::create_symlink("loop.tarvo", m_dir / "loop.tarvo");
     EXPECT_FALSE(WriteFileAtomically(m_dir / "loop.tarvo", kNew, error));
@@ -149,7 +130,7 @@ TEST_F(FileBytes, SavingKeepsThePermissionsPastTheUmask) {
     for (mode_t mode : {0664, 0600, 0640, 0755}) {
         SCOPED_TRACE(mode);
         const fs::path file = m_dir / "kept.tarvo";
-        Put(file, kOld);
+        WriteBytes(file, kOld);
         ASSERT_EQ(chmod(file.c_str(), mode), 0);
         const mode_t previous = umask(077);
         std::string error;
@@ -157,7 +138,7 @@ TEST_F(FileBytes, SavingKeepsThePermissionsPastTheUmask) {
         umask(previous);
         ASSERT_TRUE(saved) << error;
         EXPECT_EQ(ModeOf(file), mode);
-        EXPECT_EQ(ReadBack(file), kNew);
+        EXPECT_EQ(ReadBytes(file), kNew);
     }
     const mode_t previous = umask(027);
     std::string error;
@@ -169,7 +150,7 @@ TEST_F(FileBytes, SavingKeepsThePermissionsPastTheUmask) {
 
 TEST_F(FileBytes, SavingKeepsExtendedAttributes) {
     const fs::path file = m_dir / "labelled.tarvo";
-    Put(file, kOld);
+    WriteBytes(file, kOld);
     const std::string value = "checked by T. Sato";
     if (setxattr(file.c_str(), "user.tarvo.review", value.data(), value.size(), 0) != 0)
         GTEST_SKIP() << "this file system keeps no user attributes";
@@ -186,7 +167,7 @@ TEST_F(FileBytes, SavingKeepsOwnerAndGroup) {
     if (geteuid() != 0)
         GTEST_SKIP() << "keeping another user's ownership needs root";
     const fs::path file = m_dir / "theirs.tarvo";
-    Put(file, kOld);
+    WriteBytes(file, kOld);
     ASSERT_EQ(chown(file.c_str(), 65534, 65534), 0);
     ASSERT_EQ(chmod(file.c_str(), 04750), 0);
     std::string error;
@@ -201,7 +182,7 @@ TEST_F(FileBytes, SavingKeepsOwnerAndGroup) {
 // Targets a save must not replace: each is refused with its reason, stays as it was, and no
 // temporary file is left.
 TEST_F(FileBytes, SavingRefusesWhatItMustNotReplace) {
-    Put(m_dir / "linked.tarvo", kOld);
+    WriteBytes(m_dir / "linked.tarvo", kOld);
     fs::create_hard_link(m_dir / "linked.tarvo", m_dir / "other-name.tarvo");
     ASSERT_EQ(mkfifo((m_dir / "fifo").c_str(), 0600), 0);
     fs::create_directory(m_dir / "folder");
@@ -224,7 +205,7 @@ TEST_F(FileBytes, SavingRefusesWhatItMustNotReplace) {
         EXPECT_EQ(error, r.reason);
         EXPECT_EQ(Names(), before);
     }
-    EXPECT_EQ(ReadBack(m_dir / "other-name.tarvo"), kOld);
+    EXPECT_EQ(ReadBytes(m_dir / "other-name.tarvo"), kOld);
     EXPECT_EQ(fs::hard_link_count(m_dir / "linked.tarvo"), 2u);
     EXPECT_EQ(fs::status(m_dir / "fifo").type(), fs::file_type::fifo);
 }
@@ -260,19 +241,19 @@ std::string SaveAsOrdinaryUser(const fs::path& path) {
 TEST_F(FileBytes, SavingRefusesAFileTheUserMayNotWrite) {
     ASSERT_EQ(chmod(m_dir.c_str(), 0777), 0);
     const fs::path file = m_dir / "read-only.tarvo";
-    Put(file, kOld);
+    WriteBytes(file, kOld);
     ASSERT_EQ(chmod(file.c_str(), 0444), 0);
     if (geteuid() == 0) {
         ASSERT_EQ(chown(file.c_str(), 65534, 65534), 0);
     }
     EXPECT_EQ(SaveAsOrdinaryUser(file), Reason(EACCES));
-    EXPECT_EQ(ReadBack(file), kOld);
+    EXPECT_EQ(ReadBytes(file), kOld);
     EXPECT_EQ(ModeOf(file), 0444u);
     EXPECT_EQ(Names(), std::vector<std::string>{"read-only.tarvo"});
 
     ASSERT_EQ(chmod(file.c_str(), 0644), 0);
     EXPECT_EQ(SaveAsOrdinaryUser(file), "saved");
-    EXPECT_EQ(ReadBack(file), kNew);
+    EXPECT_EQ(ReadBytes(file), kNew);
 }
 
 } // namespace

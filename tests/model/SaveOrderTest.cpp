@@ -1,6 +1,7 @@
 // The order of a save on the disk: the new file is flushed before it is renamed over the old
 // one, the folder is flushed after the rename, and the new file is given its owner while it
 // is still closed to everyone else.
+#include "ScratchFolder.h"
 #include "SyscallLog.h"
 #include "model/FileBytes.h"
 
@@ -10,17 +11,14 @@
 #include <fstream>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(SaveOrder, FileFlushedRenamedThenFolderFlushed) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("tarvo-save-order-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const CScratchFolder scratch;
+    const fs::path& dir = scratch.Path();
     const fs::path file = dir / "shared.tarvo";
     std::ofstream(file) << "old";
     ASSERT_EQ(chmod(file.c_str(), 0664), 0);
@@ -35,7 +33,6 @@ TEST(SaveOrder, FileFlushedRenamedThenFolderFlushed) {
     ASSERT_TRUE(WriteFileAtomically(dir / "new.tarvo", {'n', 'e', 'w'}, error)) << error;
     EXPECT_EQ(SyscallLog(),
               (std::vector<std::string>{"fsync file", "rename new.tarvo", "fsync folder"}));
-    fs::remove_all(dir);
 }
 
 } // namespace

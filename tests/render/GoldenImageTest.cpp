@@ -3,9 +3,9 @@
 // whose resultant lies outside the middle third. A pixel counts as different when its grey
 // level is off by more than a quarter of the range; a few such pixels are tolerated for
 // antialiasing. With TARVO_UPDATE_GOLDEN=1 the references are written instead.
+#include "NamedWalls.h"
 #include "model/BarTable.h"
 #include "model/RTData.h"
-#include "model/Units.h"
 #include "render/ScreenView.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <ostream>
 #include <string>
 
@@ -23,40 +22,28 @@ namespace {
 constexpr int kTolerance = 64;     // grey levels
 constexpr int kMaxDifferent = 250; // pixels of 2.5 million, 0.01 %
 
-struct GoldenCase {
-    const char* name;
-    std::function<void(CRTData&)> change;
+struct GoldenScreen {
+    const char* name; // tests/golden/screen-<name>.png
+    CRTData wall;
 };
 
-const GoldenCase kCases[] = {
-    {"default", [](CRTData&) {}},
-    {"sloped-batter",
-     [](CRTData& c) {
-         c.m_alpha = DegToRad(15);
-         c.m_T2 = 0.45;
-         c.m_T3 = 0.10;
-         c.m_qFront = 10;
-     }},
-    {"outside-middle-third",
-     [](CRTData& c) {
-         c.m_H1 = 2.5;
-         c.m_L1 = 1.0;
-         c.m_L2 = 0.3;
-     }},
+const GoldenScreen kCases[] = {
+    {"default", CRTData()},
+    {"sloped-batter", SlopedBatterWall()},
+    {"outside-middle-third", OutsideToeWall()},
 };
 
-void PrintTo(const GoldenCase& c, std::ostream* os) {
+void PrintTo(const GoldenScreen& c, std::ostream* os) {
     *os << c.name;
 }
 
-class GoldenImage : public ::testing::TestWithParam<GoldenCase> {
+class GoldenImage : public ::testing::TestWithParam<GoldenScreen> {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadBarTable(TARVO_TEST_DATA "/../res/reinf.txt")); }
 };
 
 TEST_P(GoldenImage, ScreenViewMatchesTheReference) {
-    CRTData c;
-    GetParam().change(c);
+    CRTData c = GetParam().wall;
     const QImage actual = RenderScreenView(c, 11, 96).convertToFormat(QImage::Format_Grayscale8);
     ASSERT_EQ(actual.size(), QSize(1000, 2500));
     const QString path = QStringLiteral(TARVO_TEST_DATA "/golden/screen-%1.png")

@@ -1,7 +1,9 @@
 // tarvo-cli png and pdf, run as the built program: the image is the screen view of the chosen
 // case, the PDF carries two pages per case marked for printing, and a failed command leaves
 // the output file as it was.
+#include "FileContents.h"
 #include "RunTarvoCli.h"
+#include "ScratchFolder.h"
 #include "model/BarTable.h"
 #include "model/CaseFile.h"
 #include "render/ScreenView.h"
@@ -9,7 +11,6 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ class RenderCommand : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadBarTable(TARVO_BIN_DIR "/reinf.txt")); }
 
-    std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
+    std::string Path(const char* name) const { return m_scratch.File(name); }
 
     // Runs tarvo-cli with the arguments and returns its exit status; its standard error is kept
     // in the file "stderr" of the test.
@@ -39,15 +40,12 @@ protected:
         m_cases.assign(3, CRTData());
         m_cases[1].m_bPrint = 0;
         m_cases[1].m_H1 = 2.0;
-        const std::vector<std::uint8_t> bytes = WriteCaseFile(settings, m_cases);
         const std::string path = Path("cases.tarvo");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        WriteBytes(path, WriteCaseFile(settings, m_cases));
         return path;
     }
 
-    QTemporaryDir m_dir;
+    CScratchFolder m_scratch;
     std::vector<CRTData> m_cases;
 };
 
@@ -81,11 +79,8 @@ TEST_F(RenderCommand, FailureLeavesTheOutputAsItWas) {
     std::vector<CRTData> unmarked(2);
     for (CRTData& c : unmarked)
         c.m_bPrint = 0;
-    const std::vector<std::uint8_t> bytes = WriteCaseFile(CDocSettings(), unmarked);
     const std::string none = Path("unmarked.tarvo");
-    std::ofstream(none, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(none, WriteCaseFile(CDocSettings(), unmarked));
 
     const std::string out = Path("out");
     std::ofstream(out) << "kept";
@@ -101,10 +96,7 @@ TEST_F(RenderCommand, FailureLeavesTheOutputAsItWas) {
     for (const std::vector<std::string>& args : failures) {
         SCOPED_TRACE(args.back());
         EXPECT_EQ(Cli(args), 2);
-        std::ifstream in(out);
-        std::string content;
-        in >> content;
-        EXPECT_EQ(content, "kept");
+        EXPECT_EQ(ReadText(out), "kept");
     }
     EXPECT_EQ(Cli({"png", "--output", Path("no/such/folder.png")}), 2);
 }

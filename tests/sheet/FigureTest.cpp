@@ -2,6 +2,7 @@
 // points, dimension lines, labels with their formats, fonts and alignments, the hatched
 // pressure diagram, the release of every font and brush, and the figures that are left out
 // when the numbers give nothing to draw.
+#include "NamedWalls.h"
 #include "RecordingSurface.h"
 #include "calc/DesignResult.h"
 #include "model/RTData.h"
@@ -310,10 +311,7 @@ TEST(PressureFigure, DefaultCaseTrapezoidDeepestAtTheToe) {
 // Resultant outside the middle third: the diagram is a triangle ending at the zero point,
 // and the pressures beyond it are neither labelled nor drawn.
 TEST(PressureFigure, TriangleEndsAtTheZeroPoint) {
-    CRTData c;
-    c.m_H1 = 2.5;
-    c.m_L1 = 1.0;
-    c.m_L2 = 0.3;
+    CRTData c = OutsideToeWall();
     const CDesignResult r = Calculated(c);
     ASSERT_FALSE(r.bearing.MiddleThird());
     ASSERT_GT(r.bearing.Xn, 0);

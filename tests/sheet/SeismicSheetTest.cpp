@@ -1,8 +1,8 @@
 // Section 7) of the calculation sheet, the seismic checks: where it stands in the text and on
 // the pages, its rows with their numbers and verdicts, and the rows that stand in for a check
 // that cannot be made.
+#include "NamedWalls.h"
 #include "RecordingSurface.h"
-#include "Wall35.h"
 #include "model/BarTable.h"
 #include "model/RTData.h"
 

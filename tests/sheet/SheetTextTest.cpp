@@ -2,6 +2,7 @@
 // line mechanism of the text form, the formatting of the sheet's fields, and the placement of
 // the same lines, fonts and figure boxes on a drawing surface for the three page selectors.
 #include "GoldenCases.h"
+#include "NamedWalls.h"
 #include "RecordingSurface.h"
 #include "calc/DesignResult.h"
 #include "model/BarTable.h"
@@ -15,7 +16,6 @@
 #include <climits>
 #include <cmath>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <limits>
 #include <sstream>
@@ -72,8 +72,7 @@ protected:
 TEST_F(SheetTest, ClipboardTextMatchesReviewedSheets) {
     for (const GoldenCase& g : kGoldenCases) {
         SCOPED_TRACE(g.file);
-        CRTData c;
-        g.edit(c);
+        const CRTData c = g.wall;
         const std::string actual = Utf8(SheetText(c));
         const std::string expected =
             ReadFile(std::string(TARVO_TEST_DATA "/golden/") + g.file + ".txt");
@@ -88,8 +87,7 @@ TEST_F(SheetTest, ClipboardTextMatchesReviewedSheets) {
 TEST_F(SheetTest, EveryLineEndsInCrLfAndNoLineIsEmpty) {
     for (const GoldenCase& g : kGoldenCases) {
         SCOPED_TRACE(g.file);
-        CRTData c;
-        g.edit(c);
+        const CRTData c = g.wall;
         const std::wstring text = SheetText(c);
         ASSERT_GE(text.size(), 2u);
         EXPECT_EQ(text.substr(text.size() - 2), L"\r\n");
@@ -125,16 +123,7 @@ TEST_F(SheetTest, HeelSideSlabRowsShowTheTriangleTheSlabCarries) {
     const wchar_t* const triangleMoment = L"　　曲げﾓｰﾒﾝﾄ　 M  ＝%6.2f×%6.3f×(%6.3f－%6.3f／3)／2";
     const wchar_t* const triangleShear = L"　　せん断力　　Q  ＝%6.2f×%6.3f／2";
 
-    CRTData underStem;
-    underStem.m_L1 = 0.3;
-    underStem.m_L2 = 0.1;
-    underStem.m_H1 = 0.3;
-    underStem.m_q = 150;
-    underStem.m_bDeltaWTwoThirdsPhi = 0;
-    underStem.m_delta = DegToRad(35);
-    underStem.m_phi = DegToRad(40);
-    underStem.m_T2 = 1.0;
-    underStem.m_T1 = 0.95;
+    const CRTData underStem = HeelSideUnderStemWall();
     std::vector<std::wstring> lines = SplitLines(SheetText(underStem));
     EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleMoment, 0.0, 0.0, 0.3, 0.0)));
     EXPECT_TRUE(HasLine(lines, FormatSheetLine(triangleShear, 0.0, 0.0)));
@@ -223,9 +212,7 @@ TEST_F(SheetTest, SteelRatioEqualToTheBalancedRatio) {
 // A wall that overturns has its resultant off the base: the summary of the second page judges
 // its bearing NG although the linear formulas give a pressure below fe.
 TEST_F(SheetTest, OverturningWallsBearingIsNgOnTheSecondPage) {
-    CRTData c;
-    c.m_H1 = 4.0;
-    c.m_L2 = 0.3;
+    const CRTData c = OverturningWall();
     CDesignResult r;
     CRTData(c).Calculate(r);
     ASSERT_LE(r.bearing.qmax, c.m_fe);
@@ -465,10 +452,7 @@ TEST_F(SheetSurfaceTest, PrintedPagesSplitTheSheetAtSectionSix) {
 
 // Outside the middle third the heel pressure row is not drawn, but its place stays empty.
 TEST_F(SheetSurfaceTest, MissingHeelPressureRowKeepsItsPlace) {
-    CRTData c;
-    c.m_H1 = 2.5;
-    c.m_L1 = 1.0;
-    c.m_L2 = 0.3;
+    CRTData c = OutsideToeWall();
     CRecordingSurface s(kDpiX, kDpiY);
     const std::vector<DrawnLine> lines = Draw(c, s, 0);
     const std::vector<SurfacePoint> firstHalf = Positions(FirstHalf());
@@ -484,9 +468,7 @@ TEST_F(SheetSurfaceTest, MissingHeelPressureRowKeepsItsPlace) {
 // Fo below 1.0 ends the first page and the screen sheet after the message; the second printed
 // page is complete all the same. The font is released on every path.
 TEST_F(SheetSurfaceTest, OverturningStopEndsTheFirstHalfOnly) {
-    CRTData c;
-    c.m_H1 = 4.0;
-    c.m_L2 = 0.3;
+    CRTData c = OverturningWall();
     const std::wstring stop = SplitLines(SheetText(c)).back();
     for (int selector : {0, 1}) {
         SCOPED_TRACE(selector);

@@ -4,12 +4,11 @@
 
 #include "model/RTData.h"
 
-#include <functional>
 #include <vector>
 
 struct GoldenCase {
-    const char* file;                   // tests/golden/<file>.txt
-    std::function<void(CRTData&)> edit; // applied to a new default case
+    const char* file; // tests/golden/<file>.txt
+    CRTData wall;
 };
 
 extern const std::vector<GoldenCase> kGoldenCases;
