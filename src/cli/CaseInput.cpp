@@ -1,6 +1,7 @@
 #include "cli/CaseInput.h"
 
 #include "cli/Console.h"
+#include "cli/CountArgument.h"
 #include "model/BarTable.h"
 #include "model/FileBytes.h"
 #include "model/ModuleFolder.h"

@@ -1,7 +1,5 @@
 #include "cli/Options.h"
 
-#include "model/DecimalInteger.h"
-
 const std::string* ParsedArgs::Value(const std::string& name) const {
     auto it = options.find(name);
     return it == options.end() ? nullptr : &it->second;
@@ -56,17 +54,5 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<CliO
             return false;
         }
     }
-    return true;
-}
-
-bool ParsePositive(const std::string& text, int& value) {
-    // Digits only: a sign is no part of a count.
-    if (text.empty() || text[0] < '0' || text[0] > '9')
-        return false;
-    size_t pos = 0;
-    const CDecimalInteger number = ScanDecimalInteger(std::string_view(text), pos);
-    if (pos != text.size() || !number.inRange || number.value == 0)
-        return false;
-    value = number.value;
     return true;
 }

@@ -28,7 +28,3 @@ struct ParsedArgs {
 // (Japanese / English) in `error`.
 bool ParseArguments(const std::vector<std::string>& args, const std::vector<CliOption>& accepted,
                     ParsedArgs& parsed, std::string& error);
-
-// Reads a whole positive decimal number (no sign, no blanks) into value; false when the text
-// is not one or does not fit.
-bool ParsePositive(const std::string& text, int& value);

@@ -1,6 +1,7 @@
 #include "cli/RenderOutput.h"
 
 #include "cli/Console.h"
+#include "cli/CountArgument.h"
 #include "model/FileBytes.h"
 
 #include <cstdint>
