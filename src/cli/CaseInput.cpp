@@ -1,6 +1,7 @@
 #include "cli/CaseInput.h"
 
 #include "cli/Console.h"
+#include "cli/CountArgument.h"
 #include "model/BarTable.h"
 #include "model/FileBytes.h"
 #include "model/ModuleFolder.h"
@@ -38,22 +39,22 @@ bool LoadCaseDocument(const std::string& path, CaseDocument& document) {
     return true;
 }
 
-bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document) {
-    if (!args.operands.empty())
-        return LoadCaseDocument(args.operands[0], document);
+bool LoadDocumentOrDefault(const CCommandLine& line, CaseDocument& document) {
+    if (!line.Operands().empty())
+        return LoadCaseDocument(line.Operands()[0], document);
     document.cases.emplace_back();
     document.settings.nCurrent = 0;
     return true;
 }
 
-CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document) {
+CRTData* SelectCase(const CCommandLine& line, CaseDocument& document) {
     const int count = static_cast<int>(document.cases.size());
     if (count == 0) {
         PrintError(kNoCaseMessage);
         return nullptr;
     }
     int index = document.settings.nCurrent;
-    if (const std::string* number = args.Value(kCaseOption.name)) {
+    if (const std::optional<std::string> number = line.Value(kCaseOption.name)) {
         int n = 0;
         if (!ParsePositive(*number, n) || n > count) {
             PrintError("--case " + *number + ": ケース番号は 1 から " + std::to_string(count) +
@@ -65,9 +66,9 @@ CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document) {
     return &document.cases[static_cast<std::size_t>(index)];
 }
 
-void LoadBarTableFor(const ParsedArgs& args) {
-    const std::string* option = args.Value(kReinfOption.name);
-    const std::string path = option != nullptr ? *option : GetModuleFolder() + "reinf.txt";
+void LoadBarTableFor(const CCommandLine& line) {
+    const std::string path =
+        line.Value(kReinfOption.name).value_or(GetModuleFolder() + "reinf.txt");
     BarTableLoad table = LoadBarTable(path);
     g_barTableMissing = !table;
     if (!table)
@@ -81,11 +82,11 @@ bool BarTableMissing() {
     return g_barTableMissing;
 }
 
-CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document) {
-    if (!LoadDocumentOrDefault(args, document))
+CRTData* LoadChosenCase(const CCommandLine& line, CaseDocument& document) {
+    if (!LoadDocumentOrDefault(line, document))
         return nullptr;
-    CRTData* record = SelectCase(args, document);
+    CRTData* record = SelectCase(line, document);
     if (record != nullptr)
-        LoadBarTableFor(args);
+        LoadBarTableFor(line);
     return record;
 }

@@ -2,7 +2,7 @@
 // --case, and the bar table from --reinf or beside the executable.
 #pragma once
 
-#include "cli/Options.h"
+#include "cli/CommandLine.h"
 #include "model/CaseFile.h"
 
 #include <string>
@@ -23,16 +23,16 @@ bool LoadCaseDocument(const std::string& path, CaseDocument& document);
 
 // The case file named by the first operand; without one, a document holding one new default
 // case. On failure the reason goes to standard error and false is returned.
-bool LoadDocumentOrDefault(const ParsedArgs& args, CaseDocument& document);
+bool LoadDocumentOrDefault(const CCommandLine& line, CaseDocument& document);
 
 // The case named by --case (counted from 1), else the document's current case. When there is
 // no such case the reason goes to standard error and nullptr is returned.
-CRTData* SelectCase(const ParsedArgs& args, CaseDocument& document);
+CRTData* SelectCase(const CCommandLine& line, CaseDocument& document);
 
 // The case a command calculates: the file named by the first operand (or a new default case),
 // the case chosen with --case, and the bar table loaded for it. nullptr, with the reason on
 // standard error, when the file or the case cannot be had.
-CRTData* LoadChosenCase(const ParsedArgs& args, CaseDocument& document);
+CRTData* LoadChosenCase(const CCommandLine& line, CaseDocument& document);
 
 // Said when a file holds no case at all.
 extern const char kNoCaseMessage[];
@@ -41,7 +41,7 @@ extern const char kNoCaseMessage[];
 // cannot be loaded is reported on standard error with the path tried and the reason; the
 // commands run on with an empty table. Valid lines beyond the table's twenty rows are said
 // once.
-void LoadBarTableFor(const ParsedArgs& args);
+void LoadBarTableFor(const CCommandLine& line);
 
 // Whether LoadBarTableFor found no table: a command that then completes ends with
 // kExitWithoutBarTable.

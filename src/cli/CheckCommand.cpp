@@ -7,9 +7,9 @@ namespace {
 
 // One block per case: "[number] title", then the message lines of the check or "OK", then a
 // blank line.
-int RunCheck(const ParsedArgs& args) {
+int RunCheck(const CCommandLine& line) {
     CaseDocument document;
-    if (!LoadCaseDocument(args.operands[0], document))
+    if (!LoadCaseDocument(line.Operands()[0], document))
         return kExitError;
     if (document.cases.empty()) {
         PrintError(kNoCaseMessage);

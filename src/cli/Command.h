@@ -1,9 +1,9 @@
 // The commands of tarvo-cli. Each command lives in its own source file and is listed once in
-// the command table (Commands.cpp); the dispatcher, the help text and the option parser work
-// from that table.
+// the command table (Commands.cpp); the dispatcher, the help text and the command line of each
+// command work from that table.
 #pragma once
 
-#include "cli/Options.h"
+#include "cli/CommandLine.h"
 
 #include <vector>
 
@@ -22,7 +22,7 @@ struct CliCommand {
     std::vector<CliOption> options;
     std::size_t minOperands;
     std::size_t maxOperands;
-    int (*run)(const ParsedArgs& args);
+    int (*run)(const CCommandLine& line);
 };
 
 extern const CliCommand kSheetCommand;

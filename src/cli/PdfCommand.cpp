@@ -17,15 +17,15 @@ constexpr int kMaxDpi = 2400;
 const CliOption kPdfDpiOption = {"dpi", "D", "印刷の解像度（ドット/インチ）。既定: 600。上限: 2400",
                                  "printer resolution in dots per inch; default 600, at most 2400"};
 
-int RunPdf(const ParsedArgs& args) {
+int RunPdf(const CCommandLine& line) {
     int dpi = 0;
-    const std::string* out = OutputPath(args);
-    if (out == nullptr || !ReadDpi(args, kPrinterDpi, kMaxDpi, dpi))
+    const std::optional<std::string> out = OutputPath(line);
+    if (!out || !ReadDpi(line, kPrinterDpi, kMaxDpi, dpi))
         return kExitError;
     CaseDocument document;
-    if (!LoadDocumentOrDefault(args, document))
+    if (!LoadDocumentOrDefault(line, document))
         return kExitError;
-    LoadBarTableFor(args);
+    LoadBarTableFor(line);
 
     CGuiSession gui;
     QByteArray pdf;

@@ -15,13 +15,13 @@ constexpr int kMaxDpi = 600; // 6250 x 15625 pixels
 const CliOption kPngDpiOption = {"dpi", "D", "解像度（ピクセル/インチ）。既定: 96。上限: 600",
                                  "resolution in pixels per inch; default 96, at most 600"};
 
-int RunPng(const ParsedArgs& args) {
+int RunPng(const CCommandLine& line) {
     int dpi = 0;
-    const std::string* out = OutputPath(args);
-    if (out == nullptr || !ReadDpi(args, kScreenDpi, kMaxDpi, dpi))
+    const std::optional<std::string> out = OutputPath(line);
+    if (!out || !ReadDpi(line, kScreenDpi, kMaxDpi, dpi))
         return kExitError;
     CaseDocument document;
-    CRTData* record = LoadChosenCase(args, document);
+    CRTData* record = LoadChosenCase(line, document);
     if (record == nullptr)
         return kExitError;
 

@@ -1,6 +1,7 @@
 #include "cli/RenderOutput.h"
 
 #include "cli/Console.h"
+#include "cli/CountArgument.h"
 #include "model/FileBytes.h"
 
 #include <cstdint>
@@ -20,9 +21,9 @@ CGuiPlatform::CGuiPlatform() {
     });
 }
 
-bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi) {
-    const std::string* text = args.Value("dpi");
-    if (text == nullptr) {
+bool ReadDpi(const CCommandLine& line, int fallback, int maxDpi, int& dpi) {
+    const std::optional<std::string> text = line.Value("dpi");
+    if (!text) {
         dpi = fallback;
         return true;
     }
@@ -34,9 +35,9 @@ bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi) {
     return true;
 }
 
-const std::string* OutputPath(const ParsedArgs& args) {
-    const std::string* path = args.Value(kOutputOption.name);
-    if (path == nullptr)
+std::optional<std::string> OutputPath(const CCommandLine& line) {
+    std::optional<std::string> path = line.Value(kOutputOption.name);
+    if (!path)
         PrintError("-o OUT がありません / -o OUT is required");
     return path;
 }

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "cli/CaseInput.h"
-#include "cli/Options.h"
+#include "cli/CommandLine.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <optional>
 #include <string>
 
 extern const CliOption kOutputOption;
@@ -37,10 +38,10 @@ private:
 
 // The value of --dpi, or fallback without it: a whole number from 1 to maxDpi. Otherwise the
 // reason goes to standard error and false is returned.
-bool ReadDpi(const ParsedArgs& args, int fallback, int maxDpi, int& dpi);
+bool ReadDpi(const CCommandLine& line, int fallback, int maxDpi, int& dpi);
 
-// The path given with --output; an error on standard error and nullptr when it is missing.
-const std::string* OutputPath(const ParsedArgs& args);
+// The path given with --output; an error on standard error and nothing when it is missing.
+std::optional<std::string> OutputPath(const CCommandLine& line);
 
 // Replaces the file at path with bytes, never leaving it half-written; a failure is reported
 // on standard error.

@@ -7,11 +7,11 @@
 
 namespace {
 
-int RunResave(const ParsedArgs& args) {
+int RunResave(const CCommandLine& line) {
     CaseDocument document;
-    if (!LoadCaseDocument(args.operands[0], document))
+    if (!LoadCaseDocument(line.Operands()[0], document))
         return kExitError;
-    const std::string& out = args.operands[1];
+    const std::string& out = line.Operands()[1];
     std::string reason;
     if (!WriteFileAtomically(out, WriteCaseFile(document.settings, document.cases), reason)) {
         PrintError(out + ": " + EncodeUtf8(kCaseFileSaveFailedMessage) + " (" + reason + ")");

@@ -5,9 +5,9 @@
 
 namespace {
 
-int RunSheet(const ParsedArgs& args) {
+int RunSheet(const CCommandLine& line) {
     CaseDocument document;
-    CRTData* record = LoadChosenCase(args, document);
+    CRTData* record = LoadChosenCase(line, document);
     if (record == nullptr)
         return kExitError;
     record->m_strSheet.clear();

@@ -28,9 +28,8 @@ const TableFormat kFormats[] = {
     {"json", CaseTableJson},
 };
 
-int RunTable(const ParsedArgs& args) {
-    const std::string* formatValue = args.Value(kFormatOption.name);
-    const std::string format = formatValue != nullptr ? *formatValue : "text";
+int RunTable(const CCommandLine& line) {
+    const std::string format = line.Value(kFormatOption.name).value_or("text");
     const TableFormat* chosen = nullptr;
     for (const TableFormat& f : kFormats) {
         if (format == f.name)
@@ -42,11 +41,11 @@ int RunTable(const ParsedArgs& args) {
         return kExitError;
     }
     CaseDocument document;
-    if (!LoadCaseDocument(args.operands[0], document))
+    if (!LoadCaseDocument(line.Operands()[0], document))
         return kExitError;
-    LoadBarTableFor(args);
+    LoadBarTableFor(line);
     const std::string out = chosen->write(BuildCaseTable(document.cases));
-    if (const std::string* path = args.Value(kTableOutputOption.name))
+    if (const std::optional<std::string> path = line.Value(kTableOutputOption.name))
         return WriteOutput(*path, QByteArray(out.data(), static_cast<qsizetype>(out.size())))
                    ? kExitOk
                    : kExitError;

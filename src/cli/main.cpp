@@ -1,5 +1,5 @@
 // tarvo-cli: the retaining-wall design engine on the command line. The first argument names
-// the command; the rest goes to the command through the shared option parser.
+// the command; the rest is the command line of the command, read against its options.
 #include "Version.h"
 #include "cli/CaseInput.h"
 #include "cli/Command.h"
@@ -72,14 +72,9 @@ std::string HelpText() {
     return text;
 }
 
-bool WantsHelp(const std::vector<std::string>& args) {
-    for (const std::string& arg : args) {
-        if (arg == "--")
-            return false;
-        if (arg == "--help" || arg == "-h")
-            return true;
-    }
-    return false;
+int ShowHelp() {
+    PrintOut(HelpText());
+    return kExitOk;
 }
 
 int UsageError(const std::string& message) {
@@ -99,10 +94,8 @@ const CliCommand* FindCommand(const std::string& name) {
 
 // The command's own status, made 3 when it completed without a bar table.
 int RunCommand(const std::vector<std::string>& args) {
-    if (WantsHelp(args)) {
-        PrintOut(HelpText());
-        return kExitOk;
-    }
+    if (AsksForHelp(args))
+        return ShowHelp();
     if (args.size() == 1 && args[0] == "--version") {
         PrintOut("tarvo-cli " TARVO_VERSION "\n");
         return kExitOk;
@@ -112,16 +105,17 @@ int RunCommand(const std::vector<std::string>& args) {
     const CliCommand* command = FindCommand(args[0]);
     if (command == nullptr)
         return UsageError("不明なコマンドです / unknown command: " + args[0]);
-    ParsedArgs parsed;
+    CCommandLine line(command->options);
     std::string error;
-    if (!ParseArguments(std::vector<std::string>(args.begin() + 1, args.end()), command->options,
-                        parsed, error))
+    if (!line.Parse(std::vector<std::string>(args.begin() + 1, args.end()), error))
         return UsageError(error);
-    std::size_t n = parsed.operands.size();
+    if (line.HelpAsked())
+        return ShowHelp();
+    std::size_t n = line.Operands().size();
     if (n < command->minOperands || n > command->maxOperands)
         return UsageError(std::string("引数の数が違います / wrong number of arguments for ") +
                           command->name);
-    int status = command->run(parsed);
+    int status = command->run(line);
     return status == kExitOk && BarTableMissing() ? kExitWithoutBarTable : status;
 }
 

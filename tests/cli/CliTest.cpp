@@ -332,4 +332,84 @@ TEST_F(Cli, VersionIsTheProgramsVersion) {
     EXPECT_EQ(r.err, "");
 }
 
+// The forms of the command line: "--name=VALUE" and "--name VALUE" before or after the operands,
+// "-o" for --output, a value that starts with '-', "--" before an operand that starts with '-',
+// a lone "-" as an operand, help before "--" winning (also as "-help", a dash before a word
+// naming one option), and file names that are no UTF-8 reaching the files byte for byte. A
+// command-line error says what is wrong, then the usage.
+TEST_F(Cli, CommandLineForms) {
+    std::vector<CRTData> cases(2);
+    cases[0].m_strTitle = L"first";
+    cases[1].m_strTitle = L"second";
+    const std::string file = Path("two.tarvo");
+    const std::string notUtf8 = Path("two\xff.tarvo");
+    WriteBytes(file, WriteCaseFile(CDocSettings(), cases));
+    WriteBytes(notUtf8, WriteCaseFile(CDocSettings(), cases));
+    fs::create_directory(Path("folder"));
+    const std::string unwritable = Path("folder") + ": 書き込めません / cannot be written";
+    const std::string unreadable = ": " + Utf8(CaseFileStatusMessage(CaseFileStatus::ReadFailure));
+    const std::string usage = "\n使い方 / usage:\n";
+    const std::string help = "\nコマンド / commands:\n";
+    struct Form {
+        std::vector<std::string> args;
+        int status;
+        std::string out; // a part of standard output
+        std::string err; // a part of standard error
+    };
+    const Form forms[] = {
+        {{"sheet", "--case=2", file}, 0, "second\r\n", ""},
+        {{"sheet", file, "--case", "2"}, 0, "second\r\n", ""},
+        {{"check", notUtf8}, 0, "[2] second\nOK\n", ""},
+        {{"sheet", "--case", "-1", file}, 2, "", "--case -1: ケース番号は 1 から 2 までです"},
+        {{"table", file, "-o", Path("folder")}, 2, "", unwritable},
+        {{"table", "--output=" + Path("folder"), file}, 2, "", unwritable},
+        {{"sheet", "--reinf", Path("bars\xfe.txt")},
+         3,
+         "",
+         "tarvo-cli: " + Path("bars\xfe.txt") + ": "},
+        {{"sheet", "--", "-two.tarvo"}, 2, "", "tarvo-cli: -two.tarvo" + unreadable},
+        {{"sheet", "-"}, 2, "", "tarvo-cli: -" + unreadable},
+        {{"sheet", "--", "--help"}, 2, "", "tarvo-cli: --help" + unreadable},
+        {{"sheet", "--case", "--help"}, 0, help, ""},
+        {{"print", "--font", "-h"}, 0, help, ""},
+        {{"sheet", "-help"}, 0, help, ""},
+        {{"sheet", "--reinf"},
+         2,
+         "",
+         "オプションに値がありません / option needs a value: --reinf" + usage},
+        {{"table", file, "-o"},
+         2,
+         "",
+         "オプションに値がありません / option needs a value: -o" + usage},
+        {{"sheet", "--help=x"},
+         2,
+         "",
+         "値をとらないオプションです / option takes no value: --help=x" + usage},
+        {{"sheet", "--case", "1", "--case=2", file},
+         2,
+         "",
+         "オプションが重複しています / option given twice: --case" + usage},
+        {{"table", file, "-o", Path("a"), "--output", Path("b")},
+         2,
+         "",
+         "オプションが重複しています / option given twice: --output" + usage},
+        {{"sheet", "-xyz"}, 2, "", "不明なオプションです / unknown option: -xyz" + usage},
+        {{"sheet", "-ofile"}, 2, "", "不明なオプションです / unknown option: -ofile" + usage},
+        {{"sheet", "--font=12"}, 2, "", "不明なオプションです / unknown option: --font=12" + usage},
+        {{"check", file, "-"},
+         2,
+         "",
+         "引数の数が違います / wrong number of arguments for check" + usage},
+        {{}, 2, "", "tarvo-cli: コマンドがありません / no command given" + usage},
+        {{"print"}, 2, "", "tarvo-cli: 不明なコマンドです / unknown command: print" + usage},
+    };
+    for (const Form& form : forms) {
+        SCOPED_TRACE(testing::PrintToString(form.args));
+        RunResult r = Run(form.args);
+        EXPECT_EQ(r.status, form.status);
+        EXPECT_NE(r.out.find(form.out), std::string::npos);
+        EXPECT_NE(r.err.find(form.err), std::string::npos) << r.err;
+    }
+}
+
 } // namespace
