@@ -3,7 +3,7 @@
 #include "app/PresetLists.h"
 #include "app/SingleLineValidator.h"
 #include "doc/PanelControls.h"
-#include "sheet/Surface.h"
+#include "model/MulDiv.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/ManualPicture.h"
 
-#include "sheet/Surface.h"
+#include "model/MulDiv.h"
 
 #include <QFile>
 #include <QPainter>

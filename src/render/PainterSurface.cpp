@@ -1,5 +1,7 @@
 #include "render/PainterSurface.h"
 
+#include "model/MulDiv.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #include "render/PrintPage.h"
 
+#include "model/MulDiv.h"
 #include "model/PagePlan.h"
 #include "model/RTData.h"
 #include "render/PainterSurface.h"

@@ -1,5 +1,6 @@
 #include "render/ScreenView.h"
 
+#include "model/MulDiv.h"
 #include "model/RTData.h"
 #include "render/PainterSurface.h"
 

@@ -3,6 +3,7 @@
 // design of stem, toe slab and heel slab, the bearing-pressure figure and the summary of the
 // judgements. One routine serves the screen, both printed pages and the clipboard text.
 #include "calc/DesignResult.h"
+#include "model/MulDiv.h"
 #include "model/RTData.h"
 #include "model/Units.h"
 #include "sheet/SheetFormat.h"

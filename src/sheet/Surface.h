@@ -7,10 +7,6 @@
 #include <string>
 #include <vector>
 
-// a * b / c with a 64-bit intermediate, rounded to the nearest integer, halves away from
-// zero; -1 when c is 0. Converts points (72 per inch) and 0.01 mm (2540 per inch) to device
-// units.
-int MulDiv(int a, int b, int c);
 
 struct SurfacePoint {
     int x;
