@@ -10,7 +10,7 @@
 const CliOption kOutputOption = {"output", "OUT", "書き出すファイル（必須）",
                                  "the file to write (required)", 'o'};
 
-CGuiPlatform::CGuiPlatform() {
+CGuiSession::CGuiSession() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's notices (such as a missing runtime folder of the session) say nothing to the user
@@ -19,6 +19,7 @@ CGuiPlatform::CGuiPlatform() {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             PrintError(text.toStdString());
     });
+    m_app.emplace(m_argc, m_argv);
 }
 
 bool ReadDpi(const CCommandLine& line, int fallback, int maxDpi, int& dpi) {

@@ -14,18 +14,12 @@
 
 extern const CliOption kOutputOption;
 
-// Sets the platform unless it was asked for and keeps Qt's notices off standard error; a base
-// of the session, so that it runs before the application reads the platform name.
-class CGuiPlatform {
-protected:
-    CGuiPlatform();
-};
-
 // Qt's GUI services for the lifetime of a command, on the offscreen platform unless another
-// is asked for through QT_QPA_PLATFORM: rendering needs no display.
-class CGuiSession : private CGuiPlatform {
+// is asked for through QT_QPA_PLATFORM: rendering needs no display. Qt's notices stay off
+// standard error.
+class CGuiSession {
 public:
-    CGuiSession() = default;
+    CGuiSession();
     CGuiSession(const CGuiSession&) = delete;
     CGuiSession& operator=(const CGuiSession&) = delete;
 
@@ -33,7 +27,9 @@ private:
     int m_argc = 1;
     char m_name[10] = "tarvo-cli";
     char* m_argv[2] = {m_name, nullptr};
-    QGuiApplication m_app{m_argc, m_argv};
+    // Made in the constructor's body, once the platform is chosen: the application reads the
+    // platform name when it is made.
+    std::optional<QGuiApplication> m_app;
 };
 
 // The value of --dpi, or fallback without it: a whole number from 1 to maxDpi. Otherwise the
