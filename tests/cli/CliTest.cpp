@@ -8,11 +8,7 @@
 #include "model/TextCodec.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -38,13 +34,13 @@ class Cli : public testing::Test {
 protected:
     // Standard output goes to a file of the test, or to `device` (and is then not read back).
     RunResult Run(const std::vector<std::string>& args, const fs::path& device = {}) {
-        const fs::path out = device.empty() ? m_dir / "stdout" : device;
-        const fs::path err = m_dir / "stderr";
+        const fs::path out = device.empty() ? fs::path(Path("stdout")) : device;
+        const fs::path err = Path("stderr");
         const int status = RunTarvoCli(args, {out.string(), err.string(), m_memoryKiB});
         return {status, device.empty() ? ReadText(out) : "", ReadText(err)};
     }
 
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string Path(const std::string& name) const { return m_scratch.File(name); }
 
     // Two cases "A" (valid) and "B"; B fails the check when its wall height is zero.
     std::string TwoCaseFile(const std::string& name, int current, double heightOfB) {
@@ -59,7 +55,6 @@ protected:
     }
 
     CScratchFolder m_scratch;
-    const fs::path m_dir = m_scratch.Path();
     rlim_t m_memoryKiB = 0; // a limit of the program's address space; 0 for none
 };
 
@@ -236,7 +231,7 @@ TEST_F(Cli, ResaveThatCannotWriteLeavesNothingBehind) {
     EXPECT_NE(r.err.find(Utf8(kCaseFileSaveFailedMessage)), std::string::npos);
     EXPECT_TRUE(fs::is_directory(Path("target")));
     std::vector<std::string> left;
-    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_scratch.Path()))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"in.tarvo", "stderr", "stdout", "target"}));
@@ -264,7 +259,7 @@ TEST_F(Cli, UnreadableFileGivesTheMessageAndStatus2) {
         {{"check", Path("cut.tarvo")}, format},
         {{"resave", Path("cut.tarvo"), Path("out.tarvo")}, format},
         {{"sheet", Path("missing.tarvo")}, failed},
-        {{"check", m_dir.string()}, failed},
+        {{"check", m_scratch.Path().string()}, failed},
         {{"sheet", "/dev/zero"}, notRegular},
         {{"check", Path("fifo")}, notRegular},
         {{"resave", "/dev/zero", Path("out.tarvo")}, notRegular},

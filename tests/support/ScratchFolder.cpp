@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
